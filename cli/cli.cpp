@@ -1,0 +1,102 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+#include "trip/paths.h"
+
+namespace vx::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"show", "print the header, blocks and note of a DEO trip file",
+         "usage: velomatix-cli [--data DIR] show FILE.DEO\n"
+         "Prints count, sample_interval_s, sport_type, flags, zone_threshold, weight_x10,\n"
+         "threshold_hr_bike, threshold_hr_run, offset, k_factor, zone_bounds, curve_scale,\n"
+         "note, note_present and rewrite_pending as the program reads the file. A missing zone\n"
+         "bounds block is rebuilt from the current rider's zones of the data root.\n",
+         ShowCommand},
+        {"settings", "print the settings file of the data root",
+         "usage: velomatix-cli [--data DIR] settings\n"
+         "Prints version, com_port, current_rider, rider_folder, rider.N.name, rider.N.weight_kg,\n"
+         "rider.N.height_m, zones.N.S (rider N, sport type S), climb_threshold_pct, language,\n"
+         "unit_flags, com_speed_index and data_source, after validation.\n",
+         SettingsCommand},
+    };
+    return commands;
+}
+
+int Fail(Context& ctx, const std::string& message) {
+    ctx.err << "velomatix-cli: " << message << '\n';
+    return kExitFailure;
+}
+
+std::string SettingsPath(const Context& ctx) {
+    return ctx.data_root + "/DATA/GRD_DATA/GRD_DATA_01.GRD";
+}
+
+namespace {
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: velomatix-cli [--data DIR] COMMAND [ARGS]\n"
+           "Velomatix command-line tool: reads the program's trip, list and settings files.\n\n"
+           "options:\n"
+           "  --data DIR   data root (default: the program's folder when a DATA folder stands\n"
+           "               beside it, else $XDG_DATA_HOME/velomatix)\n"
+           "  --help       this text; COMMAND --help describes a command\n\n"
+           "commands:\n";
+    for (const Command& c : Commands()) {
+        std::string name = c.name;
+        name.resize(12, ' ');
+        out << "  " << name << c.summary << '\n';
+    }
+    out << "\nOutput is one \"key: value\" line per field; a failure prints one line to stderr "
+           "and exits with 2.\n";
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> data_option;
+    std::size_t i = 1;
+    for (; i < argv.size(); ++i) {
+        const std::string& a = argv[i];
+        if (a == "--help" || a == "-h") {
+            PrintHelp(out);
+            return 0;
+        }
+        if (a == "--data") {
+            if (i + 1 >= argv.size()) {
+                err << "velomatix-cli: --data needs a folder\n";
+                return kExitFailure;
+            }
+            data_option = argv[++i];
+        } else if (a.rfind("--data=", 0) == 0) {
+            data_option = a.substr(7);
+        } else if (!a.empty() && a[0] == '-') {
+            err << "velomatix-cli: unknown option " << a << " (see --help)\n";
+            return kExitFailure;
+        } else {
+            break;
+        }
+    }
+    if (i >= argv.size()) {
+        PrintHelp(err);
+        return kExitFailure;
+    }
+    const std::string& name = argv[i];
+    for (const Command& c : Commands()) {
+        if (name != c.name) continue;
+        Context ctx{ResolveDataRoot(data_option, ExecutableDir()),
+                    std::vector<std::string>(argv.begin() + i + 1, argv.end()), out, err};
+        for (const std::string& a : ctx.args)
+            if (a == "--help" || a == "-h") {
+                out << c.usage;
+                return 0;
+            }
+        return c.run(ctx);
+    }
+    err << "velomatix-cli: unknown command " << name << " (see --help)\n";
+    return kExitFailure;
+}
+
+}  // namespace vx::cli
