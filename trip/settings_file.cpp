@@ -187,4 +187,18 @@ bool WriteSettings(const std::string& path, Settings& s, std::string* error) {
     return ok;
 }
 
+SettingsLoad SettingsFile::Read(Settings& s, InfoList* info) {
+    SettingsLoad r = ReadSettings(path_, s, info);
+    write_blocked_ = r == SettingsLoad::Unreadable;
+    return r;
+}
+
+bool SettingsFile::Write(Settings& s, std::string* error) {
+    if (write_blocked_) {
+        if (error) *error = "the settings file could not be read at start and is kept as it is";
+        return false;
+    }
+    return WriteSettings(path_, s, error);
+}
+
 }  // namespace vx

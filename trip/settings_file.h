@@ -29,4 +29,21 @@ std::vector<std::uint8_t> EncodeSettings(const Settings& s);
 // resets of a trip read, and the torque maximum becomes 100 when outside 20..500.
 bool WriteSettings(const std::string& path, Settings& s, std::string* error = nullptr);
 
+// The settings file of a data root as the program uses it: after a read that found a file it
+// could not read, every write is refused, so the file is never replaced by defaults.
+class SettingsFile {
+public:
+    explicit SettingsFile(std::string path) : path_(std::move(path)) {}
+    const std::string& path() const { return path_; }
+    bool write_blocked() const { return write_blocked_; }
+
+    SettingsLoad Read(Settings& s, InfoList* info);
+    // False when blocked or when the file cannot be written; the change then stays in memory.
+    bool Write(Settings& s, std::string* error = nullptr);
+
+private:
+    std::string path_;
+    bool write_blocked_ = false;
+};
+
 }  // namespace vx

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <cmath>
+#include <filesystem>
 #include <limits>
 
 #include "support/temp_dir.h"
@@ -270,6 +273,43 @@ TEST(SettingsFile, MissingAndUnreadableFiles) {
     EXPECT_EQ(ReadSettings(dir.file("dir.GRD"), s, &info), SettingsLoad::Unreadable);
     EXPECT_FALSE(info.empty());
     EXPECT_EQ(s.rider_folder, "NEW");
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsNeverOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    test::TempDir dir;
+    const std::string path = dir.file("GRD_DATA_01.GRD");
+    Settings s = Distinct();
+    ASSERT_TRUE(WriteSettings(path, s));
+    const auto before = test::ReadBytes(path);
+    ::chmod(path.c_str(), 0);
+
+    SettingsFile file(path);
+    Settings in = DefaultSettings();
+    InfoList info;
+    EXPECT_EQ(file.Read(in, &info), SettingsLoad::Unreadable);
+    EXPECT_FALSE(info.empty());
+    EXPECT_EQ(in.riders[0].Name(), "RIDER_1");  // defaults in memory
+    std::string error;
+    EXPECT_FALSE(file.Write(in, &error));
+    EXPECT_FALSE(error.empty());
+    ::chmod(path.c_str(), 0644);
+    EXPECT_EQ(test::ReadBytes(path), before);
+}
+
+TEST(SettingsFile, BlockedWritesAfterAnUnreadableFolder) {
+    test::TempDir dir;
+    ::mkdir(dir.file("S.GRD").c_str(), 0755);  // unreadable even for root
+    SettingsFile file(dir.file("S.GRD"));
+    Settings s = DefaultSettings();
+    EXPECT_EQ(file.Read(s, nullptr), SettingsLoad::Unreadable);
+    EXPECT_TRUE(file.write_blocked());
+    EXPECT_FALSE(file.Write(s));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("S.GRD")));
+
+    SettingsFile fresh(dir.file("NEW.GRD"));
+    EXPECT_EQ(fresh.Read(s, nullptr), SettingsLoad::Missing);
+    EXPECT_TRUE(fresh.Write(s));
 }
 
 TEST(SettingsFile, FirstStartDefaults) {
