@@ -3,7 +3,6 @@
 
 #include "cli/cli.h"
 #include "cli/output.h"
-#include "trip/cp1252.h"
 
 namespace vx::cli {
 
@@ -24,10 +23,10 @@ int SettingsCommand(Context& ctx) {
     Line(out, "version", Number(std::int64_t{s.version}));
     Line(out, "com_port", Number(std::int64_t{s.com_port}));
     Line(out, "current_rider", Number(std::int64_t{s.current_rider}));
-    Line(out, "rider_folder", Cp1252ToUtf8(s.rider_folder));
+    Line(out, "rider_folder", s.rider_folder);
     for (int r = 0; r < kRiderCount; ++r) {
         const std::string key = "rider." + std::to_string(r) + ".";
-        Line(out, key + "name", Cp1252ToUtf8(s.riders[r].Name()));
+        Line(out, key + "name", s.riders[r].Name());
         Line(out, key + "weight_kg", Number(s.riders[r].weight_kg));
         Line(out, key + "height_m", Number(s.riders[r].height_m));
     }

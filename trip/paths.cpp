@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "trip/cp1252.h"
 #include "trip/file_io.h"
 
 namespace vx {
@@ -16,7 +15,7 @@ bool IsPlaceholderRiderName(const std::string& rider_name) {
 
 Paths BuildPaths(const std::string& base, const std::string& rider_name, InfoList* info) {
     Paths p;
-    const std::string rider = Cp1252ToUtf8(rider_name);
+    const std::string& rider = rider_name;
     p.base = base;
     p.data = base + "/DATA";
     p.rider_folder = p.data + "/" + rider;

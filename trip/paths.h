@@ -8,7 +8,7 @@
 
 namespace vx {
 
-// All paths are UTF-8; the rider folder name goes in as stored (Windows-1252).
+// All paths and names are UTF-8.
 struct Paths {
     std::string base;              // the data root
     std::string data;              // base/DATA

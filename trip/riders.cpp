@@ -16,19 +16,16 @@ namespace {
 constexpr std::size_t kMinFolderName = 2;
 constexpr std::size_t kChNameLimit = 20;
 
-// A new folder name must be one the name field could have produced, and not too short.
+// A new folder name goes through the name field's filter (so it can hold no path separator or
+// dot) and must keep at least 2 characters.
 std::optional<std::string> CheckedFolderName(const std::string& utf8, std::string& message) {
-    std::string name = FilterNameText(utf8);
-    if (Cp1252ToUtf8(name) != utf8) {
-        message = "The name may hold only A-Z, 0-9, _ and umlauts.";
-        return std::nullopt;
-    }
+    std::string name = Utf8ToCp1252(FilterNameText(utf8));
     if (name.size() < kMinFolderName) {
-        message = "The name needs at least 2 characters.";
+        message = "The name needs at least 2 characters (A-Z, 0-9, _, umlauts).";
         return std::nullopt;
     }
     if (name.size() > kRiderNameSize - 1) name.resize(kRiderNameSize - 1);
-    return name;
+    return Cp1252ToUtf8(name);
 }
 
 int FirstUnnamedRider(const Settings& s) {
@@ -60,7 +57,7 @@ std::string FilterNameText(const std::string& utf8) {
         char32_t k = FilterNameKey(Cp1252ToCodePoint(static_cast<unsigned char>(c)));
         if (k != 0 && k != 8) out += static_cast<char>(CodePointToCp1252(k));
     }
-    return out;
+    return Cp1252ToUtf8(out);
 }
 
 std::optional<double> ParseFieldNumber(const std::string& text) {
@@ -104,8 +101,9 @@ RiderAcceptResult AcceptRider(Settings& s, const RiderPanelInput& in) {
         }
         result.new_rider_named = true;
     } else if (in.attached_folder) {
-        std::string name = Utf8ToCp1252(*in.attached_folder);
-        if (name.empty() || name.size() > kRiderNameSize - 1 ||
+        const std::string& name = *in.attached_folder;
+        const std::string stored = Utf8ToCp1252(name);
+        if (stored.empty() || stored.size() > kRiderNameSize - 1 || Cp1252ToUtf8(stored) != name ||
             name.find('/') != std::string::npos || name == "." || name == "..") {
             result.message = "This folder cannot be attached.";
             return result;
@@ -173,7 +171,9 @@ std::vector<std::string> ListAttachableFolders(const std::string& data_folder) {
         std::string name = e.path().filename().string();
         if (name == "GRD_DATA" || name == "COLLECTION" || name == "NEW" || IsDefaultRiderName(name))
             continue;
-        if (Utf8ToCp1252(name).size() > kRiderNameSize - 1) continue;  // could not be stored
+        // Only names the settings file can hold: at most 31 Windows-1252 characters.
+        const std::string stored = Utf8ToCp1252(name);
+        if (stored.size() > kRiderNameSize - 1 || Cp1252ToUtf8(stored) != name) continue;
         out.push_back(name);
     }
     std::sort(out.begin(), out.end());

@@ -20,7 +20,7 @@ constexpr int kEntryCollection = 6;
 // "_", backspace (8) and the umlauts Ä Ö Ü (ä ö ü become upper case) pass. Returns the key to
 // insert, or 0 when the key is dropped.
 char32_t FilterNameKey(char32_t key);
-// The filter applied to a whole text (UTF-8 in, Windows-1252 out); backspaces are dropped.
+// The filter applied to a whole UTF-8 text; backspaces are dropped.
 std::string FilterNameText(const std::string& utf8);
 
 // What the panel holds when the accept button is pressed.

@@ -4,13 +4,16 @@
 #include <cmath>
 #include <cstring>
 
+#include "trip/cp1252.h"
+
 namespace vx {
 
 std::string RiderRecord::Name() const {
-    return std::string(name.data(), strnlen(name.data(), name.size()));
+    return Cp1252ToUtf8(std::string_view(name.data(), strnlen(name.data(), name.size())));
 }
 
-void RiderRecord::SetName(std::string_view cp1252) {
+void RiderRecord::SetName(std::string_view utf8) {
+    const std::string cp1252 = Utf8ToCp1252(utf8);
     name.fill(0);
     std::size_t n = std::min(cp1252.size(), name.size() - 1);
     std::memcpy(name.data(), cp1252.data(), n);

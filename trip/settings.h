@@ -33,7 +33,7 @@ struct Bike {
 };
 
 struct RiderRecord {
-    std::array<char, kRiderNameSize> name{};  // folder name, Windows-1252, NUL-terminated
+    std::array<char, kRiderNameSize> name{};  // folder name as stored: Windows-1252, NUL-terminated
     float weight_kg = 0;
     float height_m = 0;
     float device_altitude_m = 0;
@@ -51,8 +51,8 @@ struct RiderRecord {
     std::uint8_t power_display = 0;       // 0 W, 1 W/kg
     std::array<std::uint8_t, 5> unused_115{};
 
-    std::string Name() const;             // up to the NUL, Windows-1252
-    void SetName(std::string_view cp1252);  // cut to 31 characters
+    std::string Name() const;             // UTF-8, from the stored Windows-1252 bytes
+    void SetName(std::string_view utf8);  // stored as Windows-1252, cut to 31 bytes
     // Height as shown and used: values outside 0.5..2.5 m count as 1.75 m.
     float EffectiveHeight() const;
 };
@@ -85,7 +85,7 @@ struct Settings {
     std::array<std::int32_t, 14> long_term{};
     std::int32_t data_source = 1;  // 1 = none selected
 
-    // Not stored: the current rider's folder name ("NEW" until a rider has a name).
+    // Not stored: the current rider's folder name, UTF-8 ("NEW" until a rider has a name).
     std::string rider_folder = "NEW";
 
     const RiderRecord& current() const { return riders[current_rider]; }

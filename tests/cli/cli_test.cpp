@@ -110,14 +110,14 @@ TEST(Cli, SettingsPrintsTheFileOfTheDataRoot) {
     Settings s = DefaultSettings();
     s.com_port = 2;
     s.current_rider = 1;
-    s.riders[1].SetName("J\xDCRGEN");
+    s.riders[1].SetName("JÜRGEN");
     s.riders[1].weight_kg = 72.5f;
     s.riders[1].height_m = 1.81f;
     s.zones[1][0] = {265, 55, 75, 90, 105, 120, 2500, 0, 80, 95};
     s.climb_threshold_pct = 2.5f;
     s.unit_flags = 0x11;
     s.data_source = 3;
-    Paths p = BuildPaths(dir.path(), "J\xDCRGEN", nullptr);
+    Paths p = BuildPaths(dir.path(), "JÜRGEN", nullptr);
     ASSERT_TRUE(WriteSettings(p.settings_file, s));
 
     r = RunCli({"--data=" + dir.path(), "settings"});

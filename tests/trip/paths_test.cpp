@@ -13,7 +13,7 @@ namespace {
 TEST(Paths, LayoutBelowTheDataRoot) {
     test::TempDir dir;
     InfoList info;
-    Paths p = BuildPaths(dir.path(), "J\xDCRGEN", &info);  // Windows-1252 Ü
+    Paths p = BuildPaths(dir.path(), "JÜRGEN", &info);
     const std::string b = dir.path();
     EXPECT_EQ(p.rider_folder, b + "/DATA/JÜRGEN");
     EXPECT_EQ(p.trip_list, b + "/DATA/JÜRGEN/JÜRGEN.T_L");

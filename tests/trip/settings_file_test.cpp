@@ -27,7 +27,7 @@ Settings Distinct() {
     s.com_port = 7;
     for (int r = 0; r < kRiderCount; ++r) {
         RiderRecord& rec = s.riders[r];
-        if (r < 5 || r == 5) rec.SetName("R" + std::to_string(r) + "\xC4");
+        if (r <= 5) rec.SetName("R" + std::to_string(r) + "Ä");
         rec.weight_kg = 60.5f + r;
         rec.height_m = 1.6f + 0.01f * r;
         rec.device_altitude_m = 100.0f * r;
@@ -83,6 +83,7 @@ TEST(SettingsFile, WriteAndReadBackEveryField) {
     for (std::size_t i : {2451u, 2470u, 2475u, 2514u}) EXPECT_EQ(bytes[i], 0) << i;
     EXPECT_EQ(ByteReader::LoadU32(bytes.data() + 2471), 4u);  // data source
     EXPECT_EQ(bytes[1330], 2);                                // language
+    EXPECT_EQ(bytes[8 + 2], 0xC4);  // rider names are Windows-1252 on disk ("R0Ä")
 
     Settings in = DefaultSettings();
     ASSERT_EQ(ReadSettings(path, in, nullptr), SettingsLoad::Loaded);
