@@ -1,5 +1,6 @@
 #include "trip/trip.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -14,6 +15,17 @@ TripNote EmptyTripNote() {
 
 std::string NoteText(const TripNote& note) {
     return std::string(note.data(), strnlen(note.data(), note.size()));
+}
+
+void Trip::resetForImport() {
+    count = 0;
+    std::fill(records.begin(), records.end(), TripRecord{});
+    zone_bounds = {};
+    note = EmptyTripNote();
+    sample_interval_s = 1;
+    sport_type = 0;
+    rewrite_pending = false;
+    note_present = false;
 }
 
 void ResetCurveScale(CurveScale& s) {

@@ -83,6 +83,11 @@ struct Trip {
     bool note_present = false;
 
     TripHeader header() { return TripHeader(records[0]); }
+
+    // Every source of a new trip starts here: all records, the header, the zone bounds, the
+    // note and the flags are cleared, so nothing of the previous trip leaks into the new one.
+    // The curve scale stays (it carries the last used axis maxima).
+    void resetForImport();
 };
 
 // The second trip: records only, for comparisons, clips and the regression.
