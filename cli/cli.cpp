@@ -21,6 +21,13 @@ const std::vector<Command>& Commands() {
          "rider.N.height_m, zones.N.S (rider N, sport type S), climb_threshold_pct, language,\n"
          "unit_flags, com_speed_index and data_source, after validation.\n",
          SettingsCommand},
+        {"model-power", "compute the modelled power of a DEO trip file",
+         "usage: velomatix-cli [--data DIR] model-power FILE.DEO [--apply] [--params FILE]\n"
+         "Runs the power model with the current rider and the power model parameters of the data\n"
+         "root (or FILE), writes CALC_POWER.CSV into the data root and prints samples (records\n"
+         "modelled), avg_model_power_w and max_model_power_w. With --apply the modelled power is\n"
+         "written into the trip file and applied_samples (records with cadence above 10) printed.\n",
+         ModelPowerCommand},
     };
     return commands;
 }

@@ -31,6 +31,7 @@ const std::vector<Command>& Commands();
 
 int ShowCommand(Context& ctx);
 int SettingsCommand(Context& ctx);
+int ModelPowerCommand(Context& ctx);
 
 // Runs the tool; returns the exit code (0 ok, 2 failure).
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);
