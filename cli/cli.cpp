@@ -21,6 +21,39 @@ const std::vector<Command>& Commands() {
          "rider.N.height_m, zones.N.S (rider N, sport type S), climb_threshold_pct, language,\n"
          "unit_flags, com_speed_index and data_source, after validation.\n",
          SettingsCommand},
+        {"list", "list the rider's trips with their figures from the summary store",
+         "usage: velomatix-cli [--data DIR] list [--rider NAME]\n"
+         "Prints rider, trips and one line \"trip: NUMBER BASE_NAME SPORT DISTANCE_KM TIME_S NP_W\n"
+         "TSS\" per entry of the trip list (\"-\" for figures the store does not hold). Without\n"
+         "--rider the current rider of the settings is used.\n",
+         ListCommand},
+        {"import", "import a trip file into the rider's folder and trip list",
+         "usage: velomatix-cli [--data DIR] import FILE [--rider NAME] [--dialect semicolon|comma]\n"
+         "Stores the trip the way the program does and prints base_name, trip_number, count,\n"
+         "duration_s and distance_km. The reader is chosen by the file's extension (.csv).\n"
+         "--rider NAME works on that rider folder (created when missing; needed in a fresh data\n"
+         "root). CSV files are read in the semicolon dialect unless --dialect comma is given.\n",
+         ImportCommand},
+        {"import-deo", "import DEO files into the rider's trip list",
+         "usage: velomatix-cli [--data DIR] import-deo FILE.DEO... [--rider NAME]\n"
+         "Stores each file under its base name with the rider's threshold and weight; files that\n"
+         "do not load, are not named like trips or are stored already are listed as skipped (exit\n"
+         "2 when any was skipped). Prints imported.\n",
+         ImportDeoCommand},
+        {"export", "write a DEO trip file as CSV (plain or WKO layout)",
+         "usage: velomatix-cli [--data DIR] export FILE.DEO [--wko] [-o OUT]\n"
+         "Writes FILE.CSV (or FILE_WKO.CSV with --wko) beside the trip, or OUT; prints written\n"
+         "and samples.\n",
+         ExportCommand},
+        {"erase", "erase a trip from the rider's trip list (its DEO file stays)",
+         "usage: velomatix-cli [--data DIR] erase NUMBER [--rider NAME]\n"
+         "Removes the trip with that number from the list, releases the number and prints erased\n"
+         "and trip_number.\n",
+         EraseCommand},
+        {"copy-to-collection", "copy trips into the COLLECTION folder",
+         "usage: velomatix-cli [--data DIR] copy-to-collection NUMBER... [--rider NAME]\n"
+         "Copies the trips with these numbers into DATA/COLLECTION and its list; prints copied.\n",
+         CopyToCollectionCommand},
         {"model-power", "compute the modelled power of a DEO trip file",
          "usage: velomatix-cli [--data DIR] model-power FILE.DEO [--apply] [--params FILE]\n"
          "Runs the power model with the current rider and the power model parameters of the data\n"

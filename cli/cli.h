@@ -30,6 +30,12 @@ struct Command {
 const std::vector<Command>& Commands();
 
 int ShowCommand(Context& ctx);
+int ListCommand(Context& ctx);
+int ImportCommand(Context& ctx);
+int ImportDeoCommand(Context& ctx);
+int ExportCommand(Context& ctx);
+int EraseCommand(Context& ctx);
+int CopyToCollectionCommand(Context& ctx);
 int SettingsCommand(Context& ctx);
 int ModelPowerCommand(Context& ctx);
 
