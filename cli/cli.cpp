@@ -54,6 +54,15 @@ const std::vector<Command>& Commands() {
          "usage: velomatix-cli [--data DIR] copy-to-collection NUMBER... [--rider NAME]\n"
          "Copies the trips with these numbers into DATA/COLLECTION and its list; prints copied.\n",
          CopyToCollectionCommand},
+        {"summary", "evaluate a DEO trip file: summary lines L0..L12 and the summary records",
+         "usage: velomatix-cli [--data DIR] summary FILE.DEO [--first N] [--last M]\n"
+         "Prints the summary lines L0..L12 as the program shows them, then has_power, the\n"
+         "TripSummary fields (total_time_s .. weight_kg), zone_times_s, the TripDistribution\n"
+         "fields (peak_5 .. peak_1200, histograms, zone_bounds), sample_interval_s and the range\n"
+         "values range_*. The records always describe the whole trip, evaluated with the current\n"
+         "rider's zones and climb threshold of the data root. --first N evaluates the lines over\n"
+         "records N..M as a selection (M defaults to the trip's last record).\n",
+         SummaryCommand},
         {"model-power", "compute the modelled power of a DEO trip file",
          "usage: velomatix-cli [--data DIR] model-power FILE.DEO [--apply] [--params FILE]\n"
          "Runs the power model with the current rider and the power model parameters of the data\n"

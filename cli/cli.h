@@ -37,6 +37,7 @@ int ExportCommand(Context& ctx);
 int EraseCommand(Context& ctx);
 int CopyToCollectionCommand(Context& ctx);
 int SettingsCommand(Context& ctx);
+int SummaryCommand(Context& ctx);
 int ModelPowerCommand(Context& ctx);
 
 // Runs the tool; returns the exit code (0 ok, 2 failure).
