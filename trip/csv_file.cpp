@@ -161,7 +161,7 @@ CsvRead ParseCsvSamples(std::string_view text, CsvDialect dialect, Trip& trip) {
     if (samples < kMinCsvSamples) {
         trip.resetForImport();
         result.message = "The file holds " + std::to_string(samples) +
-                         " sample lines; a trip needs at least 4. Nothing was stored.";
+                         " sample lines; a trip needs at least 5. Nothing was stored.";
         return result;
     }
     trip.count = samples + 1;

@@ -19,7 +19,7 @@ std::string FormatCsv(const Trip& trip, CsvLayout layout);
 bool ExportCsv(const Trip& trip, const std::string& path_without_extension, CsvLayout layout,
                std::string* error = nullptr);
 
-constexpr std::int32_t kMinCsvSamples = 4;      // a trip needs 5 records with its header
+constexpr std::int32_t kMinCsvSamples = 5;
 constexpr std::int32_t kMaxCsvSamples = 199998;
 constexpr std::int32_t kFewCsvSamples = 59;     // fewer than 60 records: warned
 

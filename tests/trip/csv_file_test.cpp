@@ -102,20 +102,20 @@ TEST(CsvFile, MissingFieldsAreZeroAndNothingOfThePreviousTripStays) {
     ThreeSamples(t);
     t.note_present = true;
     t.header().flags() = 0x20;
-    auto r = ParseCsvSamples("1,0.1\n2,0.2,100\n3\n4,0.4\n", CsvDialect::Comma, t);
+    auto r = ParseCsvSamples("1,0.1\n2,0.2,100\n3\n4,0.4\n5\n", CsvDialect::Comma, t);
     ASSERT_TRUE(r.ok);
     EXPECT_FALSE(r.message.empty());  // few samples: warned
     EXPECT_EQ(t.records[1].power_w, 0);
     EXPECT_EQ(t.records[1].cadence_rpm, 0);
     EXPECT_EQ(t.records[2].power_w, 100);
     EXPECT_EQ(t.records[3].distance_km, 0);
-    EXPECT_EQ(t.records[5], TripRecord{});
+    EXPECT_EQ(t.records[6], TripRecord{});
     EXPECT_FALSE(t.note_present);
     EXPECT_EQ(t.header().flags(), 0);
 }
 
 TEST(CsvFile, TooFewSamplesReadNothing) {
-    for (const char* text : {"", "header only\n", "1,2\n2,3\n3,4\n", "0,1\n-5,2\n x\n"}) {
+    for (const char* text : {"", "header only\n", "1,2\n2,3\n3,4\n4,5\n", "0,1\n-5,2\n x\n"}) {
         Trip t;
         ThreeSamples(t);
         CsvRead r = ParseCsvSamples(text, CsvDialect::Comma, t);
