@@ -70,6 +70,12 @@ const std::vector<Command>& Commands() {
          "modelled), avg_model_power_w and max_model_power_w. With --apply the modelled power is\n"
          "written into the trip file and applied_samples (records with cadence above 10) printed.\n",
          ModelPowerCommand},
+        {"fit-dump", "print the record messages of a FIT file as the decoder reads them",
+         "usage: velomatix-cli [--data DIR] fit-dump FILE.fit\n"
+         "Prints one line per record message: timestamp (UTC), altitude_m, heart_rate_bpm,\n"
+         "cadence_rpm, distance_km, speed_kmh, power_w and temperature_c, \"-\" for a value the\n"
+         "message does not hold or holds as invalid. Check sum warnings go to stderr.\n",
+         FitDumpCommand},
     };
     return commands;
 }

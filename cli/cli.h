@@ -39,6 +39,7 @@ int CopyToCollectionCommand(Context& ctx);
 int SettingsCommand(Context& ctx);
 int SummaryCommand(Context& ctx);
 int ModelPowerCommand(Context& ctx);
+int FitDumpCommand(Context& ctx);
 
 // Runs the tool; returns the exit code (0 ok, 2 failure).
 int Run(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);

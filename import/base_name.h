@@ -1,0 +1,33 @@
+// The trip base name of an imported file: its start as local date and time, and the rider.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vx {
+
+struct CivilTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// Calendar date and time of a count of seconds since 1970-01-01 00:00:00 (proleptic
+// Gregorian, negative counts before 1970).
+CivilTime CivilFromUnixSeconds(std::int64_t seconds);
+
+// "%4i%02i%02i_%02i%02i%02i__%s": date, time and the rider's folder name. Index 15 (the first
+// "_" of the pair) is where storing puts the sport digit.
+std::string TripBaseName(const CivilTime& t, const std::string& rider_name);
+
+// Seconds east of UTC that local time has at a given instant (Unix seconds).
+using UtcOffsetFn = std::function<std::int32_t(std::int64_t unix_seconds)>;
+
+// The system time zone's offset at the instant, daylight saving time included.
+std::int32_t LocalUtcOffset(std::int64_t unix_seconds);
+
+// The base name of a trip that starts at a UTC instant: local time with the offset of that
+// instant itself, so a winter ride imported in summer keeps its winter time.
+std::string LocalTripBaseName(std::int64_t unix_seconds, const std::string& rider_name,
+                              const UtcOffsetFn& utc_offset = LocalUtcOffset);
+
+}  // namespace vx
