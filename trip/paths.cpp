@@ -29,7 +29,7 @@ Paths BuildPaths(const std::string& base, const std::string& rider_name, InfoLis
     p.mail_message = p.grd_data + "/MAIL_MSG_MEMO.GRD";
     p.power_model = p.grd_data + "/POW_CALC.GRD";
     p.help_base = p.grd_data + "/HILFE/HILFE_";
-    p.help_marker = p.help_base + "DE00.rtf";
+    p.help_marker = p.help_base + "DE00.md";
     p.garmin_no_blanks = p.data + "/GARMIN_NO_BLANKS.DAT";
     p.control_text = base + "/CONTROLL_RECH.TXT";
     p.lang_file = base + "/LANG.TXT";
