@@ -1,0 +1,460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>vx::Application</name>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>vx::TForm1</name>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (not available yet)</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Rider</translation>
+    </message>
+    <message>
+        <source>Fahrer wählen und Fahrerdaten einstellen</source>
+        <translation>Select rider and set rider data</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Daybook</translation>
+    </message>
+    <message>
+        <source>Tagebuch öffnen</source>
+        <translation>Open daybook</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Fahrer- und Radeinstellungen</source>
+        <translation>Rider and biker settings</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Read settings</translation>
+    </message>
+    <message>
+        <source>Einstellungen laden</source>
+        <translation>Download settings</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Send settings</translation>
+    </message>
+    <message>
+        <source>Einstellungen senden</source>
+        <translation>Upload settings</translation>
+    </message>
+    <message>
+        <source>Kalender</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>kalendarische Darstellung der Trainigsdaten</source>
+        <translation>Training data present in calender view</translation>
+    </message>
+    <message>
+        <source>Fahrt laden</source>
+        <translation>Download ride</translation>
+    </message>
+    <message>
+        <source>Fahrt laden / mehr mit Rechtsklick</source>
+        <translation>Download ride / more by right click</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Schnittstellentest</source>
+        <translation>Interface test</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>Benutzeranzeige</source>
+        <translation>Userdisplay</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Alle Fahrten im Torkon löschen</source>
+        <translation>Erase all trips in the Torkon</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Break</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Farben festlegen</source>
+        <translation>Define colors</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Sprache wählen</source>
+        <translation>Select language</translation>
+    </message>
+    <message>
+        <source>Fahrer löschen</source>
+        <translation>Delete Rider</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <source>Mail-Einstellungen</source>
+        <translation>Mail Settings</translation>
+    </message>
+    <message>
+        <source>Diagramme</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Diagrammeinstellungen ändern</source>
+        <translation>Change charts settings</translation>
+    </message>
+    <message>
+        <source>Kalendereinstellungen ändern</source>
+        <translation>Change calender settings</translation>
+    </message>
+    <message>
+        <source>DEO -&gt; Tagebuch</source>
+        <translation>DEO -&gt; daybook</translation>
+    </message>
+    <message>
+        <source>Deo ins Tagebuch einfügen</source>
+        <translation>Insert Deo into diary</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Deo zum Vergleich speichern</source>
+        <translation>Save Deo to compare</translation>
+    </message>
+    <message>
+        <source>DEO + DEO</source>
+        <translation>DEO + DEO</translation>
+    </message>
+    <message>
+        <source>Zwei Fahrten zusammenfügen</source>
+        <translation>Add two rides together</translation>
+    </message>
+    <message>
+        <source>Tagebuch -&gt; CSV</source>
+        <translation>Daybook -&gt; CSV</translation>
+    </message>
+    <message>
+        <source>Ganzes Tagebuch als CSV-Datei exportieren</source>
+        <translation>Export the whole diary as a CSV file</translation>
+    </message>
+    <message>
+        <source>CSV -&gt; DEO</source>
+        <translation>CSV -&gt; DEO</translation>
+    </message>
+    <message>
+        <source>CSV-Datei in DEO-Datei umwandeln</source>
+        <translation>Convert CSV-FILE tO DEO-FILE</translation>
+    </message>
+    <message>
+        <source>DEO -&gt; CSV</source>
+        <translation>DEO -&gt; CSV</translation>
+    </message>
+    <message>
+        <source>DEO-Datei in CSV-Datei umwandeln</source>
+        <translation>Convert DEO-FILE tO CSV-FILE</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit im Torkon stellen</source>
+        <translation>Set date and time in the Torkon</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Neue Firmware zum Torkon senden</source>
+        <translation>Send new firmware to the Torkon</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>COM-Geschwindigkeit ändern</source>
+        <translation>Change the COM speed</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source> (keine Quelle gewählt)</source>
+        <translation> (no source selected)</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche festlegen</source>
+        <translation>Define training parts</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Wollen Sie den Fahrer wirklich löschen?</source>
+        <translation>Do you want to delete the rider really?</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Schwellenleistung</source>
+        <translation>Threshold power</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>K-Faktor</source>
+        <translation>K-factor</translation>
+    </message>
+    <message>
+        <source>Radumfang [mm]</source>
+        <translation>Wheelsize [mm]</translation>
+    </message>
+    <message>
+        <source>Gewichtseinheit</source>
+        <translation>Weight unit</translation>
+    </message>
+    <message>
+        <source>Speicherintervall</source>
+        <translation>Data memory</translation>
+    </message>
+    <message>
+        <source>Zeitanzeige</source>
+        <translation>Display time</translation>
+    </message>
+    <message>
+        <source>Datumsanzeige</source>
+        <translation>Display date</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Bike</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Dämpfung Leistung</source>
+        <translation>Rate power</translation>
+    </message>
+    <message>
+        <source>Dämpfung Puls</source>
+        <translation>Rate HR</translation>
+    </message>
+    <message>
+        <source>Leistungsanzeige</source>
+        <translation>Display power</translation>
+    </message>
+    <message>
+        <source>Übernehmen + speichern</source>
+        <translation>Accept + save</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>PLEASE WAIT</translation>
+    </message>
+    <message>
+        <source>Schwelle</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Zeitformat</source>
+        <translation>Time format</translation>
+    </message>
+    <message>
+        <source>Datumsformat</source>
+        <translation>Date format</translation>
+    </message>
+    <message>
+        <source>RÜCKSTELLUNG DER FARBEN</source>
+        <translation>RESET THE COLOURS</translation>
+    </message>
+    <message>
+        <source>ZEICHENFLÄCHE</source>
+        <translation>DRAWING AREA</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POWER</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>PULS</source>
+        <translation>HEART RATE</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>SPEED</translation>
+    </message>
+    <message>
+        <source>HÖHE</source>
+        <translation>ALTITUDE</translation>
+    </message>
+    <message>
+        <source>GANG</source>
+        <translation>GEAR</translation>
+    </message>
+    <message>
+        <source>TEMPERATUR</source>
+        <translation>TEMPERATURE</translation>
+    </message>
+    <message>
+        <source>GITTER</source>
+        <translation>GRID</translation>
+    </message>
+    <message>
+        <source>T / D - SKALA</source>
+        <translation>T / D - SCALE</translation>
+    </message>
+    <message>
+        <source>INTERVALL</source>
+        <translation>INTERVAL</translation>
+    </message>
+    <message>
+        <source>LÄUF./SCHWI.</source>
+        <translation>RUN./SWIM.</translation>
+    </message>
+    <message>
+        <source>STEIGUNG</source>
+        <translation>GRADIENT</translation>
+    </message>
+    <message>
+        <source>Fahrer:</source>
+        <translation>Rider:</translation>
+    </message>
+    <message>
+        <source>nur vorübergehend angelegt</source>
+        <translation>laid out only temporarily</translation>
+    </message>
+    <message>
+        <source>Es sind keine Fahrten für diesen Fahrer gespeichert!</source>
+        <translation>There are no rides saved for this rider!</translation>
+    </message>
+    <message>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>DEO-Dateien einfügen</source>
+        <translation>Insert DEO files</translation>
+    </message>
+    <message>
+        <source>%1 Fahrten eingefügt</source>
+        <translation>%1 rides inserted</translation>
+    </message>
+    <message>
+        <source>Die Fahrtenliste konnte nicht gespeichert werden:
+%1</source>
+        <translation>The trip list could not be saved:
+%1</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Bitte einen Fahrer wählen</source>
+        <translation>Please choose a rider</translation>
+    </message>
+    <message>
+        <source>Kein Ordner gewählt</source>
+        <translation>No folder chosen</translation>
+    </message>
+    <message>
+        <source>Die Fahrtenliste konnte nicht gespeichert werden</source>
+        <translation>The trip list could not be saved</translation>
+    </message>
+    <message>
+        <source>Bitte nur Zahlen eingeben</source>
+        <translation>Please enter numbers only</translation>
+    </message>
+    <message>
+        <source>Die Zonen 1 bis 6 aufsteigend eingeben</source>
+        <translation>Insert the zones 1 till 6 rising upwards</translation>
+    </message>
+    <message>
+        <source>Zone A von bis eingeben</source>
+        <translation>Input zone A from to till</translation>
+    </message>
+    <message>
+        <source>Eine Zone entfällt, wenn das Feld leer ist</source>
+        <translation>One zone drop if the zone is empty</translation>
+    </message>
+    <message>
+        <source>Die Zonen können mit einem Rechtsklick geändert werden</source>
+        <translation>The zones can be changed by a right click</translation>
+    </message>
+</context>
+</TS>

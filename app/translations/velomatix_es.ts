@@ -1,0 +1,460 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>vx::Application</name>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>vx::TForm1</name>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (todavía no disponible)</translation>
+    </message>
+    <message>
+        <source>Fahrer</source>
+        <translation>Ciclista</translation>
+    </message>
+    <message>
+        <source>Fahrer wählen und Fahrerdaten einstellen</source>
+        <translation>Seleccionar ciclista y ajustar sus datos</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Tagebuch öffnen</source>
+        <translation>Abrir diario</translation>
+    </message>
+    <message>
+        <source>Einstellungen</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Fahrer- und Radeinstellungen</source>
+        <translation>Ajustes de ciclista y bicicleta</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Leer ajustes</translation>
+    </message>
+    <message>
+        <source>Einstellungen laden</source>
+        <translation>Descargar ajustes</translation>
+    </message>
+    <message>
+        <source>Senden</source>
+        <translation>Enviar ajustes</translation>
+    </message>
+    <message>
+        <source>Einstellungen senden</source>
+        <translation>Enviar ajustes</translation>
+    </message>
+    <message>
+        <source>Kalender</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>kalendarische Darstellung der Trainigsdaten</source>
+        <translation>Datos de entrenamiento en vista de calendario</translation>
+    </message>
+    <message>
+        <source>Fahrt laden</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Fahrt laden / mehr mit Rechtsklick</source>
+        <translation>Descargar recorrido / más con clic derecho</translation>
+    </message>
+    <message>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Schnittstellentest</source>
+        <translation>Prueba de interfaz</translation>
+    </message>
+    <message>
+        <source>Anzeige</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Benutzeranzeige</source>
+        <translation>Pantalla de usuario</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Alle Fahrten im Torkon löschen</source>
+        <translation>Borrar todos los recorridos del Torkon</translation>
+    </message>
+    <message>
+        <source>Abbruch</source>
+        <translation>Interrumpir</translation>
+    </message>
+    <message>
+        <source>Farben</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Farben festlegen</source>
+        <translation>Definir colores</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Sprache wählen</source>
+        <translation>Seleccionar idioma</translation>
+    </message>
+    <message>
+        <source>Fahrer löschen</source>
+        <translation>Borrar ciclista</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Mail-Einstellungen</source>
+        <translation>Ajustes de correo</translation>
+    </message>
+    <message>
+        <source>Diagramme</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>Diagrammeinstellungen ändern</source>
+        <translation>Cambiar ajustes de gráficos</translation>
+    </message>
+    <message>
+        <source>Kalendereinstellungen ändern</source>
+        <translation>Cambiar ajustes del calendario</translation>
+    </message>
+    <message>
+        <source>DEO -&gt; Tagebuch</source>
+        <translation>DEO -&gt; diario</translation>
+    </message>
+    <message>
+        <source>Deo ins Tagebuch einfügen</source>
+        <translation>Insertar Deo en el diario</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Deo zum Vergleich speichern</source>
+        <translation>Guardar Deo para comparar</translation>
+    </message>
+    <message>
+        <source>DEO + DEO</source>
+        <translation>DEO + DEO</translation>
+    </message>
+    <message>
+        <source>Zwei Fahrten zusammenfügen</source>
+        <translation>Unir dos recorridos</translation>
+    </message>
+    <message>
+        <source>Tagebuch -&gt; CSV</source>
+        <translation>Diario -&gt; CSV</translation>
+    </message>
+    <message>
+        <source>Ganzes Tagebuch als CSV-Datei exportieren</source>
+        <translation>Exportar todo el diario como archivo CSV</translation>
+    </message>
+    <message>
+        <source>CSV -&gt; DEO</source>
+        <translation>CSV -&gt; DEO</translation>
+    </message>
+    <message>
+        <source>CSV-Datei in DEO-Datei umwandeln</source>
+        <translation>Convertir archivo CSV en archivo DEO</translation>
+    </message>
+    <message>
+        <source>DEO -&gt; CSV</source>
+        <translation>DEO -&gt; CSV</translation>
+    </message>
+    <message>
+        <source>DEO-Datei in CSV-Datei umwandeln</source>
+        <translation>Convertir archivo DEO en archivo CSV</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Datum und Uhrzeit im Torkon stellen</source>
+        <translation>Ajustar fecha y hora en el Torkon</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Neue Firmware zum Torkon senden</source>
+        <translation>Enviar firmware nueva al Torkon</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+    <message>
+        <source>COM-Geschwindigkeit ändern</source>
+        <translation>Cambiar la velocidad COM</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source> (keine Quelle gewählt)</source>
+        <translation> (ninguna fuente seleccionada)</translation>
+    </message>
+    <message>
+        <source>Ändern</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche festlegen</source>
+        <translation>Definir zonas de entrenamiento</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Wollen Sie den Fahrer wirklich löschen?</source>
+        <translation>¿Quiere borrar realmente al ciclista?</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Schwellenleistung</source>
+        <translation>Potencia umbral</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>K-Faktor</source>
+        <translation>Factor K</translation>
+    </message>
+    <message>
+        <source>Radumfang [mm]</source>
+        <translation>Circunferencia [mm]</translation>
+    </message>
+    <message>
+        <source>Gewichtseinheit</source>
+        <translation>Unidad de peso</translation>
+    </message>
+    <message>
+        <source>Speicherintervall</source>
+        <translation>Intervalo de registro</translation>
+    </message>
+    <message>
+        <source>Zeitanzeige</source>
+        <translation>Mostrar hora</translation>
+    </message>
+    <message>
+        <source>Datumsanzeige</source>
+        <translation>Mostrar fecha</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Dämpfung Leistung</source>
+        <translation>Amortiguación potencia</translation>
+    </message>
+    <message>
+        <source>Dämpfung Puls</source>
+        <translation>Amortiguación pulso</translation>
+    </message>
+    <message>
+        <source>Leistungsanzeige</source>
+        <translation>Mostrar potencia</translation>
+    </message>
+    <message>
+        <source>Übernehmen + speichern</source>
+        <translation>Aceptar + guardar</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>ESPERE POR FAVOR</translation>
+    </message>
+    <message>
+        <source>Schwelle</source>
+        <translation>Umbral</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Zeitformat</source>
+        <translation>Formato de hora</translation>
+    </message>
+    <message>
+        <source>Datumsformat</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>RÜCKSTELLUNG DER FARBEN</source>
+        <translation>RESTABLECER LOS COLORES</translation>
+    </message>
+    <message>
+        <source>ZEICHENFLÄCHE</source>
+        <translation>ÁREA DE DIBUJO</translation>
+    </message>
+    <message>
+        <source>POWER</source>
+        <translation>POTENCIA</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>PULS</source>
+        <translation>PULSO</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>VELOCIDAD</translation>
+    </message>
+    <message>
+        <source>HÖHE</source>
+        <translation>ALTITUD</translation>
+    </message>
+    <message>
+        <source>GANG</source>
+        <translation>MARCHA</translation>
+    </message>
+    <message>
+        <source>TEMPERATUR</source>
+        <translation>TEMPERATURA</translation>
+    </message>
+    <message>
+        <source>GITTER</source>
+        <translation>REJILLA</translation>
+    </message>
+    <message>
+        <source>T / D - SKALA</source>
+        <translation>ESCALA T / D</translation>
+    </message>
+    <message>
+        <source>INTERVALL</source>
+        <translation>INTERVALO</translation>
+    </message>
+    <message>
+        <source>LÄUF./SCHWI.</source>
+        <translation>CORR./NAT.</translation>
+    </message>
+    <message>
+        <source>STEIGUNG</source>
+        <translation>PENDIENTE</translation>
+    </message>
+    <message>
+        <source>Fahrer:</source>
+        <translation>Ciclista:</translation>
+    </message>
+    <message>
+        <source>nur vorübergehend angelegt</source>
+        <translation>creado solo temporalmente</translation>
+    </message>
+    <message>
+        <source>Es sind keine Fahrten für diesen Fahrer gespeichert!</source>
+        <translation>No existen recorridos para este ciclista</translation>
+    </message>
+    <message>
+        <source>Quelle</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>DEO-Dateien einfügen</source>
+        <translation>Insertar archivos DEO</translation>
+    </message>
+    <message>
+        <source>%1 Fahrten eingefügt</source>
+        <translation>%1 recorridos insertados</translation>
+    </message>
+    <message>
+        <source>Die Fahrtenliste konnte nicht gespeichert werden:
+%1</source>
+        <translation>No se pudo guardar la lista de recorridos:
+%1</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Bitte einen Fahrer wählen</source>
+        <translation>Elija un ciclista</translation>
+    </message>
+    <message>
+        <source>Kein Ordner gewählt</source>
+        <translation>Ninguna carpeta elegida</translation>
+    </message>
+    <message>
+        <source>Die Fahrtenliste konnte nicht gespeichert werden</source>
+        <translation>No se pudo guardar la lista de recorridos</translation>
+    </message>
+    <message>
+        <source>Bitte nur Zahlen eingeben</source>
+        <translation>Introduzca solo números</translation>
+    </message>
+    <message>
+        <source>Die Zonen 1 bis 6 aufsteigend eingeben</source>
+        <translation>Introduzca las zonas 1 a 6 de forma ascendente</translation>
+    </message>
+    <message>
+        <source>Zone A von bis eingeben</source>
+        <translation>Introduzca la zona A de hasta</translation>
+    </message>
+    <message>
+        <source>Eine Zone entfällt, wenn das Feld leer ist</source>
+        <translation>Una zona se omite si el campo está vacío</translation>
+    </message>
+    <message>
+        <source>Die Zonen können mit einem Rechtsklick geändert werden</source>
+        <translation>Las zonas se pueden cambiar con un clic derecho</translation>
+    </message>
+</context>
+</TS>
