@@ -140,7 +140,9 @@ FitSlots FillFitSlots(const FitActivity& activity, std::vector<std::string>& war
             break;
         }
     InterpolateAltitude(slots, out.last);
-    if (slots[1].temperature == 0)
+    // A sensor that reports 0 in its first seconds: the fourth second's reading stands for
+    // them, when that second has one (an absent reading must not wipe a recorded one).
+    if (slots[1].temperature == 0 && (slots[4].set & kSetTemperature))
         for (int i = 1; i <= 3; ++i) slots[i].temperature = slots[4].temperature;
     HoldValues(slots, out.last);
     for (std::int32_t m = 2; m < out.last; ++m)

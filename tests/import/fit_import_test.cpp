@@ -46,7 +46,7 @@ TEST(FitImport, SteadyRideConvertsOneRecordPerSecond) {
     EXPECT_EQ(trip.records[1].time_s, 1);
     EXPECT_EQ(trip.records[1].distance_km, 0);
     EXPECT_EQ(trip.records[1].speed_kmh, 0);
-    EXPECT_EQ(trip.records[1].pause_s, 1);  // first record one second after the file's creation
+    EXPECT_EQ(trip.records[1].pause_s, 1);   // first record one second after the file's creation
     const TripRecord& s = trip.records[11];  // second 10
     EXPECT_EQ(s.time_s, 11);
     EXPECT_FLOAT_EQ(s.distance_km, 0.1f);
@@ -257,7 +257,8 @@ TEST(FitImport, FilesWithoutRecordDataImportNothing) {
         const FitImport r = ImportFit(w.finish(), "R", trip, kWinter);
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
-        EXPECT_FALSE(r.can_store_bike_power() || r.can_store_bike_heart_rate() || r.can_store_run());
+        EXPECT_FALSE(r.can_store_bike_power() || r.can_store_bike_heart_rate() ||
+                     r.can_store_run());
         EXPECT_EQ(trip.count, 9);
     }
 }
@@ -284,6 +285,20 @@ TEST(FitImport, TemperatureStartTakesTheFourthSecond) {
     Trip trip;
     ASSERT_TRUE(ImportFit(w.finish(), "R", trip, kWinter).ok);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(trip.records[i].temperature_c, 15);
+}
+
+TEST(FitImport, AFourthSecondWithoutTemperatureWipesNoReading) {
+    FitWriter w;
+    w.define(0, kFitRecordMessage, RecordFields());
+    for (std::uint32_t i = 0; i < 10; ++i) {
+        auto v = test::SteadyRecord(kFitStart + i, i);
+        v[7] = i == 0 ? 0 : i == 3 ? 0x7F : 12;  // second 3 holds the invalid value
+        w.data(0, v);
+    }
+    Trip trip;
+    ASSERT_TRUE(ImportFit(w.finish(), "R", trip, kWinter).ok);
+    EXPECT_EQ(trip.records[1].temperature_c, 0);
+    for (int i = 2; i <= 5; ++i) EXPECT_EQ(trip.records[i].temperature_c, 12) << i;
 }
 
 TEST(FitImport, MotionFlagsFollowCadenceAndPower) {

@@ -103,12 +103,17 @@ function plainActivity() {
 // Smart recording: a record every 1 to 3 s while moving at 27 km/h (7.5 m/s); an auto-pause
 // from second 200 to 320 without any record; a standstill from 500 to 560 with a record every
 // 5 s at speed 0 and the same distance; moving again up to second 800.
+// Each moving stretch ends with a record at its last second (200 and 800).
 export function sparseSeconds() {
     const seconds = [];
-    for (let i = 0; i <= 200; i += 1 + (i % 3)) seconds.push(i);
+    const moving = (from, to) => {
+        for (let i = from; i < to; i += 1 + (i % 3)) seconds.push(i);
+        seconds.push(to);
+    };
+    moving(0, 200);
     for (let i = 320; i < 500; i += 1 + (i % 3)) seconds.push(i);
     for (let i = 500; i <= 560; i += 5) seconds.push(i);
-    for (let i = 561; i <= 800; i += 1 + (i % 3)) seconds.push(i);
+    moving(561, 800);
     return seconds;
 }
 
