@@ -456,5 +456,9 @@
         <source>Die Zonen können mit einem Rechtsklick geändert werden</source>
         <translation>The zones can be changed by a right click</translation>
     </message>
+    <message>
+        <source>Diese Quelle ist noch nicht verfügbar</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

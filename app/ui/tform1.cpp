@@ -425,6 +425,7 @@ void TForm1::SB_D1Click() {
     hidePanels();
     if (!riderChecked()) return;
     // the import windows of the sources open here as they come
+    showMessage(tr("Diese Quelle ist noch nicht verfügbar"));
 }
 
 void TForm1::SB_D1RightClick() {
