@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Diese Quelle ist noch nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>This source is not available yet</translation>
     </message>
 </context>
 </TS>

@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Diese Quelle ist noch nicht verfügbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta fuente todavía no está disponible</translation>
     </message>
 </context>
 </TS>
