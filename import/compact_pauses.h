@@ -34,6 +34,36 @@ struct PausePolicy {
     std::int32_t min_count = 0;
 };
 
+// The HRM variant: five slow samples kept, times stay with the positions, a pause counts
+// time_s[3] - time_s[2] seconds per removed sample, the first stop after the start gets no
+// pause. A trip without any distance (heart rate only) is left as it is; the end is trimmed
+// down to 30 records at most; fewer than 60 records cannot be stored as a bike trip.
+constexpr PausePolicy kHrmPausePolicy{
+    .keep_indoor_trips = true,
+    .moving_needs_distance = false,
+    .slow_samples_kept = 5,
+    .renumber_time = false,
+    .seconds_per_sample = 0,
+    .first_stop_gets_pause = false,
+    .level_altitude_across_pauses = false,
+    .trim_floor = 30,
+    .min_count = 60,
+};
+
+// The TCX variant: as the HRM one, but kept samples are renumbered one second apart, a pause
+// counts one second per removed sample, and every trip is compacted.
+constexpr PausePolicy kTcxPausePolicy{
+    .keep_indoor_trips = false,
+    .moving_needs_distance = false,
+    .slow_samples_kept = 5,
+    .renumber_time = true,
+    .seconds_per_sample = 1,
+    .first_stop_gets_pause = false,
+    .level_altitude_across_pauses = false,
+    .trim_floor = 30,
+    .min_count = 60,
+};
+
 enum class PauseResult {
     Unchanged,  // an indoor trip, left as it was
     Compacted,
