@@ -35,8 +35,12 @@ int ListCommand(Context& ctx) {
                              Number(std::int64_t{e.sport_digit});
         if (rc.trips.store.valid(e.trip_number)) {
             const TripSummary& s = rc.trips.store.summaries[e.trip_number];
-            values += " " + Number(s.distance_km) + " " + Number(std::int64_t{s.total_time_s}) + " " +
-                      Number(s.np_w) + " " + Number(s.tss);
+            // appended piece by piece: g++ 12 warns falsely on a chain of temporaries here
+            for (const std::string& v : {Number(s.distance_km), Number(std::int64_t{s.total_time_s}),
+                                         Number(s.np_w), Number(s.tss)}) {
+                values += ' ';
+                values += v;
+            }
         } else {
             values += " - - - -";
         }
