@@ -9,9 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/power_model_params.h"
 #include "import/compact_pauses.h"
 #include "import/fit_import.h"
+#include "trip/settings.h"
 #include "trip/trip.h"
+#include "trip/trip_store.h"
 
 namespace vx {
 
@@ -63,5 +66,27 @@ struct FitStorePrepared {
 // Sport types the window does not offer for this import (see FitImport) are refused.
 FitStorePrepared PrepareFitStore(Trip& trip, const FitImport& import, int sport_type,
                                  const FitStoreOptions& options, const FitStoreSteps& steps);
+
+// The program's own steps: the power model with these parameters and apply (the breakdown is
+// written to model_csv_path unless it is empty; a file that cannot be written is skipped),
+// RefitAltitude, and SmoothChannel.
+FitStoreSteps FitStoreStepsWith(const PowerModelParams& params, std::string model_csv_path = {});
+
+// The power model parameters of the rider's data root (its POW_CALC.GRD, else the presets)
+// with the current rider's mass, and the breakdown file CALC_POWER.CSV in the data root.
+FitStoreSteps RiderFitStoreSteps(const RiderTrips& trips, const Settings& settings);
+
+// Stores the converted trip as a new trip of sport_type, as the import window's store buttons
+// and `velomatix-cli import` do: a copy of trip is prepared (PrepareFitStore) and handed to
+// StoreNewTrip under the import's base name. On success trip becomes the stored trip. On
+// failure nothing is stored and trip is still the converted trip, so that another sport type
+// can be stored from it; the message is kFitNotEvaluable when a bike trip keeps fewer than 60
+// records.
+StoreResult StoreFitTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
+                         const FitImport& import, int sport_type, const FitStoreOptions& options,
+                         const FitStoreSteps& steps);
+// The same with RiderFitStoreSteps.
+StoreResult StoreFitTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
+                         const FitImport& import, int sport_type, const FitStoreOptions& options);
 
 }  // namespace vx
