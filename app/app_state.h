@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/power_model.h"
+#include "analysis/power_model_params.h"
 #include "trip/settings.h"
 #include "trip/settings_file.h"
 #include "trip/trip.h"
@@ -27,6 +29,9 @@ struct AppState {
     std::string start_file;              // the command-line argument
     std::uint8_t zones_defined = 0;      // bit per sport type, for this program run
     bool small_screen = false;
+    PowerModelParams power_model;  // the model's parameters, changed only by its window
+    PowerModelRun model_run;       // results of the last model run, for the views
+    bool rewrite_pending = false;  // the current trip changed and goes back to its file
 
     // Writes the settings file; false (with the reason in info) when it cannot be written or
     // the file found at start could not be read.

@@ -914,4 +914,75 @@
         &lt;source&gt;Diese Quelle ist noch nicht verfügbar</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm400</name>
+    <message>
+        <source>Grundlagen der Leistungsberechnung</source>
+        <translation>Grundlagen der Leistungsberechnung</translation>
+    </message>
+    <message>
+        <source>Fahrer [kg]</source>
+        <translation>Fahrer [kg]</translation>
+    </message>
+    <message>
+        <source>Rad mit Laufrädern [kg]</source>
+        <translation>Rad mit Laufrädern [kg]</translation>
+    </message>
+    <message>
+        <source>Gepäck, Kleidung [kg]</source>
+        <translation>Gepäck, Kleidung [kg]</translation>
+    </message>
+    <message>
+        <source>Vorderrad [kg]</source>
+        <translation>Vorderrad [kg]</translation>
+    </message>
+    <message>
+        <source>Hinterrad [kg]</source>
+        <translation>Hinterrad [kg]</translation>
+    </message>
+    <message>
+        <source>Mittelungsbasis [s]</source>
+        <translation>Mittelungsbasis [s]</translation>
+    </message>
+    <message>
+        <source>cwA Fahrer [m²]</source>
+        <translation>cwA Fahrer [m²]</translation>
+    </message>
+    <message>
+        <source>cwA Rad [m²]</source>
+        <translation>cwA Rad [m²]</translation>
+    </message>
+    <message>
+        <source>Rollreibungsbeiwert</source>
+        <translation>Rollreibungsbeiwert</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad</source>
+        <translation>Wirkungsgrad</translation>
+    </message>
+    <message>
+        <source>Wind [m/s]</source>
+        <translation>Wind [m/s]</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>ÜBERNEHMEN</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>VERWERFEN</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert: %1</source>
+        <translation>Ungültiger Wert: %1</translation>
+    </message>
+    <message>
+        <source>Die Mittelungsbasis muss zwischen 1 und %1 liegen</source>
+        <translation>Die Mittelungsbasis muss zwischen 1 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>Die Fahrt ist zu kurz für diese Mittelungsbasis</source>
+        <translation>Die Fahrt ist zu kurz für diese Mittelungsbasis</translation>
+    </message>
+</context>
 </TS>

@@ -461,4 +461,75 @@
         <translation>This source is not available yet</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm400</name>
+    <message>
+        <source>Grundlagen der Leistungsberechnung</source>
+        <translation>Basics for Power-Calculation</translation>
+    </message>
+    <message>
+        <source>Fahrer [kg]</source>
+        <translation>Rider [kg]</translation>
+    </message>
+    <message>
+        <source>Rad mit Laufrädern [kg]</source>
+        <translation>Bike (inc Weels) [kg]</translation>
+    </message>
+    <message>
+        <source>Gepäck, Kleidung [kg]</source>
+        <translation>Bypack,clothes [kg]</translation>
+    </message>
+    <message>
+        <source>Vorderrad [kg]</source>
+        <translation>Front weel [kg]</translation>
+    </message>
+    <message>
+        <source>Hinterrad [kg]</source>
+        <translation>Rear weel [kg]</translation>
+    </message>
+    <message>
+        <source>Mittelungsbasis [s]</source>
+        <translation>Average base [sec]</translation>
+    </message>
+    <message>
+        <source>cwA Fahrer [m²]</source>
+        <translation>cwA rider [m²]</translation>
+    </message>
+    <message>
+        <source>cwA Rad [m²]</source>
+        <translation>cwA bike [m²]</translation>
+    </message>
+    <message>
+        <source>Rollreibungsbeiwert</source>
+        <translation>Friction coefficient</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad</source>
+        <translation>Effectiveness</translation>
+    </message>
+    <message>
+        <source>Wind [m/s]</source>
+        <translation>Wind [m/s]</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert: %1</source>
+        <translation>Invalid value: %1</translation>
+    </message>
+    <message>
+        <source>Die Mittelungsbasis muss zwischen 1 und %1 liegen</source>
+        <translation>The average base must lie between 1 and %1</translation>
+    </message>
+    <message>
+        <source>Die Fahrt ist zu kurz für diese Mittelungsbasis</source>
+        <translation>The ride is too short for this average base</translation>
+    </message>
+</context>
 </TS>

@@ -461,4 +461,75 @@
         <translation>Esta fuente todavía no está disponible</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm400</name>
+    <message>
+        <source>Grundlagen der Leistungsberechnung</source>
+        <translation>Bases del cálculo de potencia</translation>
+    </message>
+    <message>
+        <source>Fahrer [kg]</source>
+        <translation>Ciclista [kg]</translation>
+    </message>
+    <message>
+        <source>Rad mit Laufrädern [kg]</source>
+        <translation>Bicicleta con ruedas [kg]</translation>
+    </message>
+    <message>
+        <source>Gepäck, Kleidung [kg]</source>
+        <translation>Equipaje, ropa [kg]</translation>
+    </message>
+    <message>
+        <source>Vorderrad [kg]</source>
+        <translation>Rueda delantera [kg]</translation>
+    </message>
+    <message>
+        <source>Hinterrad [kg]</source>
+        <translation>Rueda trasera [kg]</translation>
+    </message>
+    <message>
+        <source>Mittelungsbasis [s]</source>
+        <translation>Base de promedio [s]</translation>
+    </message>
+    <message>
+        <source>cwA Fahrer [m²]</source>
+        <translation>cwA ciclista [m²]</translation>
+    </message>
+    <message>
+        <source>cwA Rad [m²]</source>
+        <translation>cwA bicicleta [m²]</translation>
+    </message>
+    <message>
+        <source>Rollreibungsbeiwert</source>
+        <translation>Coeficiente de rodadura</translation>
+    </message>
+    <message>
+        <source>Wirkungsgrad</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Wind [m/s]</source>
+        <translation>Viento [m/s]</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert: %1</source>
+        <translation>Valor no válido: %1</translation>
+    </message>
+    <message>
+        <source>Die Mittelungsbasis muss zwischen 1 und %1 liegen</source>
+        <translation>La base de promedio debe estar entre 1 y %1</translation>
+    </message>
+    <message>
+        <source>Die Fahrt ist zu kurz für diese Mittelungsbasis</source>
+        <translation>El recorrido es demasiado corto para esta base de promedio</translation>
+    </message>
+</context>
 </TS>

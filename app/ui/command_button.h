@@ -15,13 +15,13 @@ class CommandButton : public QToolButton {
         setAutoRaise(false);
     }
 
-  signals:
+  Q_SIGNALS:
     void rightClicked();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::RightButton && rect().contains(e->position().toPoint())) {
-            emit rightClicked();
+            Q_EMIT rightClicked();
             return;
         }
         QToolButton::mouseReleaseEvent(e);

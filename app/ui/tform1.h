@@ -100,7 +100,7 @@ class TForm1 : public QWidget {
     // Called when a trip from the command line is ready for the single-trip view.
     std::function<void()> openTripView;
 
-  public slots:
+  public Q_SLOTS:
     void SB_UserClick();
     void SB_UserRightClick();
     void SB_DBClick();

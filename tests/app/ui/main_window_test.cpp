@@ -68,7 +68,7 @@ void Named(Settings& s) {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-  private slots:
+  private Q_SLOTS:
     void firstStartWritesSettingsOnTheFirstAcceptedRider() {
         Session s;
         QVERIFY(!QFile::exists(QString::fromStdString(s.app.trips.paths.settings_file)));

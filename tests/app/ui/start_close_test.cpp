@@ -63,7 +63,7 @@ class Thrower : public QObject {
 
 class StartCloseTest : public QObject {
     Q_OBJECT
-  private slots:
+  private Q_SLOTS:
     void startFileOfSixtyRecordsIsOpened() {
         test::TempDir dir;
         WriteRide(dir.file("ride 60.DEO"), 60);
