@@ -3,6 +3,8 @@
 
 #include "cli/output.h"
 #include "cli/rider_context.h"
+#include "import/fit_import.h"
+#include "import/fit_store.h"
 #include "trip/csv_file.h"
 #include "trip/deo_file.h"
 #include "trip/file_io.h"
@@ -30,22 +32,101 @@ void PrintStored(std::ostream& out, const StoreResult& r, const Trip& trip) {
     if (!r.message.empty()) Line(out, "warning", r.message);
 }
 
+// The options of `import`; each reader says which of them it takes.
+enum ImportOption : unsigned {
+    kOptionDialect = 1u << 0,          // --dialect semicolon|comma
+    kOptionSport = 1u << 1,            // --sport 0|1|2
+    kOptionNoStops = 1u << 2,          // --no-stops
+    kOptionNoAltCorrection = 1u << 3,  // --no-alt-correction
+};
+
+struct ImportOptions {
+    unsigned given = 0;  // ImportOption bits of the options on the command line
+    CsvDialect dialect = CsvDialect::Semicolon;
+    int sport_type = 0;
+    bool no_stops = false;
+    bool no_alt_correction = false;
+};
+
+StoreResult ImportCsv(Context&, RiderContext& rc, const std::string& path, const ImportOptions& o) {
+    return ImportCsvFile(rc.trips, rc.settings, *rc.trip, path, o.dialect);
+}
+
+// Without --sport a FIT ride is stored as bike trip by power when it has cadence, else by
+// heart rate.
+StoreResult ImportFitActivity(Context& ctx, RiderContext& rc, const std::string& path,
+                              const ImportOptions& o) {
+    const FitImport import = ImportFitPath(path, rc.settings.rider_folder, *rc.trip);
+    for (const std::string& w : import.warnings) Line(ctx.out, "warning", w);
+    if (!import.ok) {
+        StoreResult r;
+        r.message = import.message;
+        return r;
+    }
+    const int sport = (o.given & kOptionSport)        ? o.sport_type
+                      : import.can_store_bike_power() ? 0
+                                                      : 1;
+    FitStoreOptions options;
+    options.remove_stops = !o.no_stops;
+    options.altitude_correction = !o.no_alt_correction;
+    return StoreFitTrip(rc.trips, rc.settings, *rc.trip, import, sport, options);
+}
+
+// The readers by file extension (lower case). A new reader is one line here.
+struct Importer {
+    const char* extension;
+    unsigned options;  // ImportOption bits it takes
+    StoreResult (*run)(Context&, RiderContext&, const std::string& path, const ImportOptions&);
+};
+
+constexpr Importer kImporters[] = {
+    {"csv", kOptionDialect, ImportCsv},
+    {"fit", kOptionSport | kOptionNoStops | kOptionNoAltCorrection, ImportFitActivity},
+};
+
+const char* OptionName(unsigned bit) {
+    switch (bit) {
+        case kOptionDialect:
+            return "--dialect";
+        case kOptionSport:
+            return "--sport";
+        case kOptionNoStops:
+            return "--no-stops";
+        default:
+            return "--no-alt-correction";
+    }
+}
+
 }  // namespace
 
 int ImportCommand(Context& ctx) {
     std::optional<std::string> rider = TakeRiderOption(ctx.args);
-    CsvDialect dialect = CsvDialect::Semicolon;
+    ImportOptions o;
     std::vector<std::string> files;
     for (std::size_t i = 0; i < ctx.args.size(); ++i) {
         const std::string& a = ctx.args[i];
         if (a == "--dialect" && i + 1 < ctx.args.size()) {
             const std::string& d = ctx.args[++i];
             if (d == "semicolon")
-                dialect = CsvDialect::Semicolon;
+                o.dialect = CsvDialect::Semicolon;
             else if (d == "comma")
-                dialect = CsvDialect::Comma;
+                o.dialect = CsvDialect::Comma;
             else
                 return Fail(ctx, "--dialect is semicolon or comma, not " + d);
+            o.given |= kOptionDialect;
+        } else if (a == "--sport" && i + 1 < ctx.args.size()) {
+            const std::string& t = ctx.args[++i];
+            if (t != "0" && t != "1" && t != "2")
+                return Fail(
+                    ctx, "--sport is 0 (bike, power), 1 (bike, heart rate) or 2 (run), not " + t);
+            o.sport_type = t[0] - '0';
+            o.given |= kOptionSport;
+        } else if (a == "--no-stops") {
+            o.no_stops = true;
+            o.given |= kOptionNoStops;
+        } else if (a == "--no-alt-correction") {
+            o.no_alt_correction = true;
+            o.given |= kOptionNoAltCorrection;
         } else if (!a.empty() && a[0] == '-') {
             return Fail(ctx, "unknown option " + a + " (see import --help)");
         } else {
@@ -53,13 +134,21 @@ int ImportCommand(Context& ctx) {
         }
     }
     if (files.size() != 1) return Fail(ctx, "import needs one file (see import --help)");
-    const std::string ext = LowerExtension(files[0]);
-    if (ext != "csv") return Fail(ctx, files[0] + ": no importer for files of type \"" + ext + "\"");
+    const std::string& path = files[0];
+    const std::string ext = LowerExtension(path);
+    const Importer* importer = nullptr;
+    for (const Importer& candidate : kImporters)
+        if (ext == candidate.extension) importer = &candidate;
+    if (!importer) return Fail(ctx, path + ": no importer for files of type \"" + ext + "\"");
+    for (unsigned bit = 1; bit <= kOptionNoAltCorrection; bit <<= 1)
+        if ((o.given & bit) && !(importer->options & bit))
+            return Fail(ctx,
+                        std::string(OptionName(bit)) + " does not apply to ." + ext + " files");
     RiderContext rc;
     std::string message;
     if (!OpenRider(ctx, rider, rc, message)) return Fail(ctx, message);
-    StoreResult r = ImportCsvFile(rc.trips, rc.settings, *rc.trip, files[0], dialect);
-    if (!r.ok) return Fail(ctx, files[0] + ": " + r.message);
+    StoreResult r = importer->run(ctx, rc, path, o);
+    if (!r.ok) return Fail(ctx, path + ": " + r.message);
     PrintStored(ctx.out, r, *rc.trip);
     return 0;
 }
@@ -102,12 +191,13 @@ int ExportCommand(Context& ctx) {
     if (!load) return Fail(ctx, files[0] + ": not a loadable trip: " + load.reason);
     std::string stem = files[0];
     if (LowerExtension(stem) == "deo") stem.resize(stem.size() - 4);
-    std::string path = out_path.empty()
-                           ? stem + (layout == CsvLayout::Plain ? ".CSV" : "_WKO.CSV")
-                           : out_path;
+    std::string path =
+        out_path.empty() ? stem + (layout == CsvLayout::Plain ? ".CSV" : "_WKO.CSV") : out_path;
     const std::string text = FormatCsv(*trip, layout);
     std::string error;
-    if (!WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), &error))
+    if (!WriteFileAtomically(
+            path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+            &error))
         return Fail(ctx, error);
     Line(ctx.out, "written", path);
     Line(ctx.out, "samples", Number(std::int64_t{trip->count - 1}));
