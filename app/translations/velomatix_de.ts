@@ -985,4 +985,47 @@
         <translation>Die Fahrt ist zu kurz für diese Mittelungsbasis</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm570</name>
+    <message>
+        <source>Höhenkorrektur</source>
+        <translation>Höhenkorrektur</translation>
+    </message>
+    <message>
+        <source>Ohne Pausen</source>
+        <translation>Ohne Pausen</translation>
+    </message>
+    <message>
+        <source>Rad Leistung</source>
+        <translation>Rad Leistung</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Leistung</source>
+        <translation>Trainingsbereiche Leistung</translation>
+    </message>
+    <message>
+        <source>Rad Puls</source>
+        <translation>Rad Puls</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Rad)</source>
+        <translation>Trainingsbereiche Puls (Rad)</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Laufen</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Laufen)</source>
+        <translation>Trainingsbereiche Puls (Laufen)</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished">Schließen</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation type="unfinished">BITTE WARTEN</translation>
+    </message>
+</context>
 </TS>

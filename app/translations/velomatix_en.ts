@@ -532,4 +532,47 @@
         <translation>The ride is too short for this average base</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm570</name>
+    <message>
+        <source>Höhenkorrektur</source>
+        <translation>alt correction</translation>
+    </message>
+    <message>
+        <source>Ohne Pausen</source>
+        <translation>No stops</translation>
+    </message>
+    <message>
+        <source>Rad Leistung</source>
+        <translation>Bike power</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Leistung</source>
+        <translation>training zones power</translation>
+    </message>
+    <message>
+        <source>Rad Puls</source>
+        <translation>Bike HR</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Rad)</source>
+        <translation>training zones HR (bike)</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Laufen)</source>
+        <translation>training zones HR (run)</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation type="unfinished">PLEASE WAIT</translation>
+    </message>
+</context>
 </TS>

@@ -532,4 +532,47 @@
         <translation>El recorrido es demasiado corto para esta base de promedio</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm570</name>
+    <message>
+        <source>Höhenkorrektur</source>
+        <translation>corrección de altitud</translation>
+    </message>
+    <message>
+        <source>Ohne Pausen</source>
+        <translation>Sin pausas</translation>
+    </message>
+    <message>
+        <source>Rad Leistung</source>
+        <translation>Bici potencia</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Leistung</source>
+        <translation>zonas de entrenamiento potencia</translation>
+    </message>
+    <message>
+        <source>Rad Puls</source>
+        <translation>Bici pulso</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Rad)</source>
+        <translation>zonas de entrenamiento pulso (bici)</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Correr</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Laufen)</source>
+        <translation>zonas de entrenamiento pulso (correr)</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished">Cerrar</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation type="unfinished">ESPERE POR FAVOR</translation>
+    </message>
+</context>
 </TS>

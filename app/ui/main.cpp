@@ -3,10 +3,12 @@
 #include <QStringList>
 #include <clocale>
 
+#include "analysis/ui/tform400.h"
 #include "app/startup.h"
 #include "app/ui/application.h"
 #include "app/ui/help_window.h"
 #include "app/ui/tform1.h"
+#include "import/ui/tform570.h"
 #include "trip/paths.h"
 
 int main(int argc, char** argv) {
@@ -32,6 +34,17 @@ int main(int argc, char** argv) {
 
     vx::TForm9 help;
     vx::TForm1 main_window(app, &help);
+    vx::TForm400 power_model(app, &main_window);
+    vx::TForm570 fit_import(app);
+
+    fit_import.openPowerModelSettings = [&] {
+        power_model.setParameterOnly(true);
+        power_model.move(fit_import.pos());
+        power_model.exec();
+    };
+    fit_import.onClosed = [&] { main_window.flushInfo(); };
+    main_window.importers[vx::DataSource::Fit] = [&] { fit_import.start(); };
+
     main_window.show();
     return qapp.exec();
 }

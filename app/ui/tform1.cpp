@@ -424,8 +424,12 @@ void TForm1::SB_U_DATAClick() {
 void TForm1::SB_D1Click() {
     hidePanels();
     if (!riderChecked()) return;
-    // the import windows of the sources open here as they come
-    showMessage(tr("Diese Quelle ist noch nicht verfügbar"));
+    const auto importer = importers.find(DataSourceOfCode(app_.settings.data_source));
+    if (importer == importers.end()) {
+        showMessage(tr("Diese Quelle ist noch nicht verfügbar"));
+        return;
+    }
+    importer->second();
 }
 
 void TForm1::SB_D1RightClick() {

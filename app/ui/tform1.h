@@ -13,9 +13,12 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <map>
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/commands.h"
 #include "app/ui/command_button.h"
 #include "app/ui/help_window.h"
 
@@ -99,6 +102,10 @@ class TForm1 : public QWidget {
     std::function<QColor(const QColor&)> pickColour;
     // Called when a trip from the command line is ready for the single-trip view.
     std::function<void()> openTripView;
+    // The import windows of the data sources, started by the download button.
+    std::map<DataSource, std::function<void()>> importers;
+    // Shows the lines other windows left in the info list.
+    void flushInfo();
 
   public Q_SLOTS:
     void SB_UserClick();
@@ -154,7 +161,6 @@ class TForm1 : public QWidget {
     void updateTitle();
     void showMessage(const QString& text);
     void info(const QString& line);
-    void flushInfo();
     bool riderChecked();
     bool saveTrips();
     void afterRiderChange();
