@@ -1021,11 +1021,11 @@
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>BITTE WARTEN</source>
-        <translation type="unfinished">BITTE WARTEN</translation>
+        <translation>BITTE WARTEN</translation>
     </message>
 </context>
 </TS>

@@ -568,11 +568,11 @@
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>BITTE WARTEN</source>
-        <translation type="unfinished">PLEASE WAIT</translation>
+        <translation>PLEASE WAIT</translation>
     </message>
 </context>
 </TS>

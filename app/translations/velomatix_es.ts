@@ -568,11 +568,11 @@
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>BITTE WARTEN</source>
-        <translation type="unfinished">ESPERE POR FAVOR</translation>
+        <translation>ESPERE POR FAVOR</translation>
     </message>
 </context>
 </TS>
