@@ -88,7 +88,10 @@ HrmHeader ScanHeader(std::string_view text) {
 }
 
 std::string Quoted(std::string_view key, std::string_view value) {
-    return "\"" + std::string(key) + "=" + std::string(value) + "\"";
+    std::string s;
+    s.reserve(key.size() + value.size() + 3);
+    s.append(1, '"').append(key).append(1, '=').append(value).append(1, '"');
+    return s;
 }
 
 // "hh:mm:ss" with an optional fraction, which is ignored.
