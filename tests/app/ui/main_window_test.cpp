@@ -265,9 +265,13 @@ class MainWindowTest : public QObject {
         // the catalogues are brought up to date with the sources in a copy; nothing may be new
         QTemporaryDir tmp;
         const QString source = QStringLiteral(VELOMATIX_SOURCE_DIR);
-        QStringList args = {QStringLiteral("-no-obsolete"), QStringLiteral("-no-sametext"),
-                            QStringLiteral("-locations"),   QStringLiteral("none"),
-                            QStringLiteral("-I"),           source};
+        QStringList args = {QStringLiteral("-no-obsolete"),
+                            QStringLiteral("-disable-heuristic"),
+                            QStringLiteral("sametext"),
+                            QStringLiteral("-locations"),
+                            QStringLiteral("none"),
+                            QStringLiteral("-I"),
+                            source};
         QDir root(source);
         for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             QDir ui(source + QLatin1Char('/') + folder + QStringLiteral("/ui"));
