@@ -113,6 +113,41 @@ class MainWindowTest : public QObject {
         QVERIFY(w.P_USER->isVisible());
     }
 
+    void attachingAFolderMakesATemporaryRider() {
+        Session s(Named);
+        TForm1& w = *s.window;
+        std::filesystem::create_directories(s.dir.path() + "/DATA/CLUB_B");
+        std::filesystem::create_directories(s.dir.path() + "/DATA/RIDER_2");  // never listed
+        QTest::mouseClick(w.SB_User, Qt::RightButton);
+        QCOMPARE(w.CB_USER->count(), 2);  // ANNA and CLUB_B
+        w.CB_USER->setCurrentIndex(w.CB_USER->findText(QStringLiteral("CLUB_B")));
+        QTest::mouseClick(w.USER_OK, Qt::LeftButton);
+        QCOMPARE(s.app.settings.current_rider, std::int8_t(kTemporaryRider));
+        QCOMPARE(s.app.settings.rider_folder, std::string("CLUB_B"));
+        QVERIFY(w.L_Rider->text().contains(QStringLiteral("nur vorübergehend angelegt")));
+    }
+
+    void backgroundCornersChooseTheGradientColours() {
+        Session s(Named);
+        TForm1& w = *s.window;
+        w.pickColour = [](const QColor&) { return QColor(10, 20, 30); };
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 5, w.height() - 5));
+        QCOMPARE(s.stored().colours[14], Rgb(10, 20, 30));  // bottom: the start colour
+        w.pickColour = [](const QColor&) { return QColor(1, 2, 3); };
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 5, 5));
+        QCOMPARE(s.stored().colours[13], Rgb(1, 2, 3));
+        w.pickColour = [](const QColor&) { return QColor(); };  // cancelled
+        QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.width() - 5, 5));
+        QCOMPARE(s.stored().colours[13], Rgb(1, 2, 3));
+        // the colour panel's reset brings the defaults back once accepted
+        QTest::mouseClick(w.SB_Service, Qt::LeftButton);
+        QTest::mouseClick(w.SB_SET_COL, Qt::LeftButton);
+        QTest::mouseClick(w.SB_OMA, Qt::LeftButton);
+        QTest::mouseClick(w.SB_COL_OK, Qt::LeftButton);
+        QCOMPARE(s.stored().colours, DefaultSettings().colours);
+        QVERIFY(w.P_TOOLS->isVisible());
+    }
+
     void serviceWords() {
         Session s(Named);
         TForm1& w = *s.window;
