@@ -10,32 +10,6 @@ namespace vx {
 
 namespace {
 
-struct BaseTypeInfo {
-    std::uint8_t size;  // 0: not an integer type
-    bool is_signed;
-    std::uint64_t invalid;
-};
-
-constexpr std::array<BaseTypeInfo, 17> kBaseTypes = {{
-    {1, false, 0xFF},                   // enum
-    {1, true, 0x7F},                    // sint8
-    {1, false, 0xFF},                   // uint8
-    {2, true, 0x7FFF},                  // sint16
-    {2, false, 0xFFFF},                 // uint16
-    {4, true, 0x7FFFFFFF},              // sint32
-    {4, false, 0xFFFFFFFF},             // uint32
-    {0, false, 0},                      // string
-    {0, false, 0},                      // float32
-    {0, false, 0},                      // float64
-    {1, false, 0},                      // uint8z
-    {2, false, 0},                      // uint16z
-    {4, false, 0},                      // uint32z
-    {1, false, 0xFF},                   // byte
-    {8, true, 0x7FFFFFFFFFFFFFFF},      // sint64
-    {8, false, 0xFFFFFFFFFFFFFFFF},     // uint64
-    {8, false, 0},                      // uint64z
-}};
-
 constexpr std::uint8_t kDefinitionBit = 0x40;
 constexpr std::uint8_t kDeveloperDataBit = 0x20;
 constexpr std::uint8_t kCompressedTimeBit = 0x80;
@@ -47,28 +21,6 @@ std::string Format(const char* format, auto... args) {
 }
 
 }  // namespace
-
-std::optional<std::int64_t> FitFieldInteger(std::span<const std::uint8_t> data,
-                                            const FitFieldDef& field, bool big_endian) {
-    const std::uint8_t type = field.base_type & 0x1F;
-    if (type >= kBaseTypes.size()) return std::nullopt;
-    const BaseTypeInfo& info = kBaseTypes[type];
-    if (info.size == 0 || field.size < info.size) return std::nullopt;
-    if (std::size_t(field.offset) + info.size > data.size()) return std::nullopt;
-    const std::uint8_t* p = data.data() + field.offset;
-    std::uint64_t raw = 0;
-    for (std::uint8_t i = 0; i < info.size; ++i) {
-        const std::uint8_t b = big_endian ? p[i] : p[info.size - 1 - i];
-        raw = (raw << 8) | b;
-    }
-    if (raw == info.invalid) return std::nullopt;
-    if (info.is_signed) {
-        const unsigned shift = 64 - 8 * info.size;
-        return static_cast<std::int64_t>(raw << shift) >> shift;
-    }
-    if (raw > 0x7FFFFFFFFFFFFFFFull) return std::nullopt;
-    return static_cast<std::int64_t>(raw);
-}
 
 FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& sink) {
     FitDecode result;
@@ -115,9 +67,9 @@ FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& si
         const std::uint16_t stored = static_cast<std::uint16_t>(file[end] | (file[end + 1] << 8));
         const std::uint16_t computed = FitCrc(file.first(end));
         if (stored != computed)
-            result.warnings.push_back(Format(
-                "file CRC 0x%04X does not match the data (0x%04X); the data are read anyway",
-                stored, computed));
+            result.warnings.push_back(
+                Format("file CRC 0x%04X does not match the data (0x%04X); the data are read anyway",
+                       stored, computed));
     } else {
         result.warnings.push_back("the file has no CRC after its data");
     }
@@ -138,25 +90,25 @@ FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& si
             std::uint16_t global = 0;
             if (!data.u8(reserved) || !data.u8(architecture) || !data.u16(global) ||
                 !data.u8(count)) {
-                result.error = Format("definition at byte %zu runs past the end of the data",
-                                      position);
+                result.error =
+                    Format("definition at byte %zu runs past the end of the data", position);
                 return result;
             }
             if (architecture > 1) {
-                result.error = Format("definition at byte %zu: unknown architecture %u",
-                                      position, architecture);
+                result.error = Format("definition at byte %zu: unknown architecture %u", position,
+                                      architecture);
                 return result;
             }
             def.big_endian = architecture == 1;
-            def.global = def.big_endian ? static_cast<std::uint16_t>((global >> 8) | (global << 8))
-                                        : global;
+            def.global =
+                def.big_endian ? static_cast<std::uint16_t>((global >> 8) | (global << 8)) : global;
             def.fields.reserve(count);
             std::uint32_t offset = 0;
             for (std::uint8_t i = 0; i < count; ++i) {
                 FitFieldDef f;
                 if (!data.u8(f.number) || !data.u8(f.size) || !data.u8(f.base_type)) {
-                    result.error = Format("definition at byte %zu runs past the end of the data",
-                                          position);
+                    result.error =
+                        Format("definition at byte %zu runs past the end of the data", position);
                     return result;
                 }
                 f.offset = offset;
@@ -168,8 +120,8 @@ FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& si
             if (header & kDeveloperDataBit) {
                 std::uint8_t developer_count = 0;
                 if (!data.u8(developer_count)) {
-                    result.error = Format("definition at byte %zu runs past the end of the data",
-                                          position);
+                    result.error =
+                        Format("definition at byte %zu runs past the end of the data", position);
                     return result;
                 }
                 for (std::uint8_t i = 0; i < developer_count; ++i) {
@@ -205,9 +157,9 @@ FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& si
         }
         const FitDefinition& def = definitions[local];
         if (!def.defined) {
-            result.error = Format(
-                "data message at byte %zu: local message type %u has no definition", position,
-                local);
+            result.error =
+                Format("data message at byte %zu: local message type %u has no definition",
+                       position, local);
             return result;
         }
         if (!data.has(def.data_size)) {
@@ -222,7 +174,8 @@ FitDecode DecodeFit(std::span<const std::uint8_t> file, const FitMessageSink& si
         m.position = position;
         data.skip(def.data_size);
         if (def.timestamp_index >= 0) {
-            if (auto t = m.integer(def.fields[def.timestamp_index]); t && *t >= 0 && *t <= 0xFFFFFFFF)
+            if (auto t = m.integer(def.fields[def.timestamp_index]);
+                t && *t >= 0 && *t <= 0xFFFFFFFF)
                 m.timestamp = static_cast<std::uint32_t>(*t);
         }
         if (!m.timestamp) m.timestamp = header_time;

@@ -4,6 +4,7 @@
 // the buffer and answers a malformed file with a message.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -47,7 +48,7 @@ struct FitHeader {
     std::uint8_t size = 0;  // 12 or 14
     std::uint8_t protocol_version = 0;
     std::uint16_t profile_version = 0;
-    std::uint32_t data_size = 0;  // bytes of messages after the header
+    std::uint32_t data_size = 0;       // bytes of messages after the header
     std::optional<std::uint16_t> crc;  // 14-byte headers only; 0 means not set
 };
 
@@ -67,11 +68,67 @@ struct FitDefinition {
     int timestamp_index = -1;         // index of field 253 in fields, -1 without
 };
 
+namespace fit_detail {
+
+struct BaseTypeInfo {
+    std::uint8_t size;  // 0: not an integer type
+    bool is_signed;
+    std::uint64_t invalid;
+};
+
+inline constexpr std::array<BaseTypeInfo, 17> kBaseTypes = {{
+    {1, false, 0xFF},                // enum
+    {1, true, 0x7F},                 // sint8
+    {1, false, 0xFF},                // uint8
+    {2, true, 0x7FFF},               // sint16
+    {2, false, 0xFFFF},              // uint16
+    {4, true, 0x7FFFFFFF},           // sint32
+    {4, false, 0xFFFFFFFF},          // uint32
+    {0, false, 0},                   // string
+    {0, false, 0},                   // float32
+    {0, false, 0},                   // float64
+    {1, false, 0},                   // uint8z
+    {2, false, 0},                   // uint16z
+    {4, false, 0},                   // uint32z
+    {1, false, 0xFF},                // byte
+    {8, true, 0x7FFFFFFFFFFFFFFF},   // sint64
+    {8, false, 0xFFFFFFFFFFFFFFFF},  // uint64
+    {8, false, 0},                   // uint64z
+}};
+
+}  // namespace fit_detail
+
 // The integer value of a field's first element, by its base type and byte order. Empty when
 // the value is its type's invalid value, the type is not an integer, or the field is shorter
-// than the type.
-std::optional<std::int64_t> FitFieldInteger(std::span<const std::uint8_t> data,
-                                            const FitFieldDef& field, bool big_endian);
+// than the type. Inline: it runs for every field of every record.
+inline std::optional<std::int64_t> FitFieldInteger(std::span<const std::uint8_t> data,
+                                                   const FitFieldDef& field, bool big_endian) {
+    const std::uint8_t type = field.base_type & 0x1F;
+    if (type >= fit_detail::kBaseTypes.size()) return std::nullopt;
+    const fit_detail::BaseTypeInfo& info = fit_detail::kBaseTypes[type];
+    if (info.size == 0 || field.size < info.size) return std::nullopt;
+    if (std::size_t(field.offset) + info.size > data.size()) return std::nullopt;
+    const std::uint8_t* p = data.data() + field.offset;
+    std::uint64_t raw = 0;
+    if (!big_endian && info.size <= 4) {
+        raw = info.size == 1   ? p[0]
+              : info.size == 2 ? std::uint64_t(p[0] | (p[1] << 8))
+                               : (std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) |
+                                  (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24));
+    } else {
+        for (std::uint8_t i = 0; i < info.size; ++i) {
+            const std::uint8_t b = big_endian ? p[i] : p[info.size - 1 - i];
+            raw = (raw << 8) | b;
+        }
+    }
+    if (raw == info.invalid) return std::nullopt;
+    if (info.is_signed) {
+        const unsigned shift = 64 - 8 * info.size;
+        return static_cast<std::int64_t>(raw << shift) >> shift;
+    }
+    if (raw > 0x7FFFFFFFFFFFFFFFull) return std::nullopt;
+    return static_cast<std::int64_t>(raw);
+}
 
 struct FitMessage {
     std::uint16_t global = 0;

@@ -18,16 +18,26 @@ struct FieldTarget {
 
 std::optional<FieldTarget> TargetOf(std::uint8_t number) {
     switch (number) {
-        case 2: return FieldTarget{FitValue::Altitude, false};
-        case 3: return FieldTarget{FitValue::HeartRate, false};
-        case 4: return FieldTarget{FitValue::Cadence, false};
-        case 5: return FieldTarget{FitValue::Distance, false};
-        case 6: return FieldTarget{FitValue::Speed, false};
-        case 7: return FieldTarget{FitValue::Power, false};
-        case 13: return FieldTarget{FitValue::Temperature, false};
-        case kEnhancedSpeedField: return FieldTarget{FitValue::Speed, true};
-        case kEnhancedAltitudeField: return FieldTarget{FitValue::Altitude, true};
-        default: return std::nullopt;
+        case 2:
+            return FieldTarget{FitValue::Altitude, false};
+        case 3:
+            return FieldTarget{FitValue::HeartRate, false};
+        case 4:
+            return FieldTarget{FitValue::Cadence, false};
+        case 5:
+            return FieldTarget{FitValue::Distance, false};
+        case 6:
+            return FieldTarget{FitValue::Speed, false};
+        case 7:
+            return FieldTarget{FitValue::Power, false};
+        case 13:
+            return FieldTarget{FitValue::Temperature, false};
+        case kEnhancedSpeedField:
+            return FieldTarget{FitValue::Speed, true};
+        case kEnhancedAltitudeField:
+            return FieldTarget{FitValue::Altitude, true};
+        default:
+            return std::nullopt;
     }
 }
 
@@ -54,6 +64,9 @@ FitActivityRead ReadFitActivity(std::span<const std::uint8_t> file) {
     FitActivityRead read;
     FitActivity& a = read.activity;
     bool file_id_seen = false;
+    // Room for as many records as the file could hold at 8 bytes each: the pages never written
+    // cost nothing, and the vector does not grow record by record.
+    a.records.reserve(file.size() / 8);
     FitDecode decode = DecodeFit(file, [&](const FitMessage& m) {
         switch (m.global) {
             case kFitFileIdMessage:

@@ -6,6 +6,7 @@
 
 #include "import/fit_import.h"
 #include "import/fit_records.h"
+#include "support/temp_dir.h"
 #include "tests/import/fit_writer.h"
 
 namespace vx {
@@ -27,7 +28,8 @@ struct Malformed {
     const char* message;
 };
 
-std::vector<std::uint8_t> WithRecords(std::function<void(FitWriter&)> more, std::uint8_t header = 14) {
+std::vector<std::uint8_t> WithRecords(std::function<void(FitWriter&)> more,
+                                      std::uint8_t header = 14) {
     FitWriter w(header);
     w.define(1, kFitRecordMessage, RecordFields());
     for (std::uint32_t i = 0; i < 10; ++i) w.data(1, test::SteadyRecord(kFitStart + i, i));
@@ -37,7 +39,11 @@ std::vector<std::uint8_t> WithRecords(std::function<void(FitWriter&)> more, std:
 
 TEST(FitDecoder, MalformedFilesAreRefusedAndLeaveTheTripAlone) {
     const std::vector<Malformed> cases = {
-        {"too short", [] { return std::vector<std::uint8_t>{14, 0x20, 0, 0, 0}; }, "too short"},
+        {"too short",
+         [] {
+             return std::vector<std::uint8_t>{14, 0x20, 0, 0, 0};
+         },
+         "too short"},
         {"header length 13",
          [] {
              auto f = WithRecords([](FitWriter&) {});
@@ -60,7 +66,9 @@ TEST(FitDecoder, MalformedFilesAreRefusedAndLeaveTheTripAlone) {
          },
          "truncated"},
         {"undefined local type",
-         [] { return WithRecords([](FitWriter& w) { w.data(3, {1, 2, 3}); }); },
+         [] { return WithRecords([](FitWriter& w) {
+                  w.data(3, {1, 2, 3});
+              }); },
          "local message type 3 has no definition"},
         {"compressed timestamp first",
          [] {
@@ -71,7 +79,9 @@ TEST(FitDecoder, MalformedFilesAreRefusedAndLeaveTheTripAlone) {
          },
          "before any full timestamp"},
         {"unknown architecture",
-         [] { return WithRecords([](FitWriter& w) { w.raw({0x42, 0, 2, 20, 0, 0}); }); },
+         [] { return WithRecords([](FitWriter& w) {
+                  w.raw({0x42, 0, 2, 20, 0, 0});
+              }); },
          "unknown architecture 2"},
         {"message past the data size",
          [] {
@@ -81,7 +91,9 @@ TEST(FitDecoder, MalformedFilesAreRefusedAndLeaveTheTripAlone) {
          },
          "runs past the end of the data"},
         {"definition cut off",
-         [] { return WithRecords([](FitWriter& w) { w.raw({0x42, 0, 0, 20}); }); },
+         [] { return WithRecords([](FitWriter& w) {
+                  w.raw({0x42, 0, 0, 20});
+              }); },
          "runs past the end of the data"},
     };
     for (const Malformed& c : cases) {
@@ -173,7 +185,8 @@ TEST(FitDecoder, MessagesAreDispatchedOnTheirFullGlobalNumber) {
     ASSERT_TRUE(read.ok) << read.error;
     EXPECT_EQ(read.activity.time_created, kFitStart - 5);
     EXPECT_EQ(read.activity.laps, 1);
-    EXPECT_EQ(Timestamps(read.activity), (std::vector<std::uint32_t>{kFitStart + 1, kFitStart + 2}));
+    EXPECT_EQ(Timestamps(read.activity),
+              (std::vector<std::uint32_t>{kFitStart + 1, kFitStart + 2}));
     EXPECT_EQ(read.activity.records[0].lap, 0);
     EXPECT_EQ(read.activity.records[1].lap, 1);
 }
@@ -209,8 +222,8 @@ TEST(FitDecoder, InvalidValuesOfEveryBaseTypeAreAbsent) {
         {0x1F, {0x01}, std::nullopt},              // unknown base type
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "base type " << int(c.base_type) << " value "
-                                        << c.value.value_or(-999));
+        SCOPED_TRACE(testing::Message()
+                     << "base type " << int(c.base_type) << " value " << c.value.value_or(-999));
         FitFieldDef f;
         f.size = static_cast<std::uint8_t>(c.bytes.size());
         f.base_type = c.base_type;
@@ -218,10 +231,31 @@ TEST(FitDecoder, InvalidValuesOfEveryBaseTypeAreAbsent) {
     }
 }
 
+TEST(FitDecoder, CrcMatchesTheBitwiseDefinitionAtEveryLength) {
+    auto bitwise = [](std::span<const std::uint8_t> bytes) {
+        std::uint16_t crc = 0;
+        for (std::uint8_t b : bytes) {
+            crc ^= b;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = static_cast<std::uint16_t>((crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1);
+        }
+        return crc;
+    };
+    std::vector<std::uint8_t> bytes(100);
+    std::uint32_t seed = 12345;
+    for (std::uint8_t& b : bytes)
+        b = static_cast<std::uint8_t>((seed = seed * 1103515245 + 12345) >> 16);
+    for (std::size_t n = 0; n <= bytes.size(); ++n)
+        EXPECT_EQ(FitCrc(std::span(bytes).first(n)), bitwise(std::span(bytes).first(n))) << n;
+    // The header CRC of a file written by the Garmin SDK.
+    const std::vector<std::uint8_t> file = test::ReadBytes(test::FitFixture("plain_activity.fit"));
+    EXPECT_EQ(FitCrc(std::span(file).first(12)), file[12] | (file[13] << 8));
+}
+
 TEST(FitDecoder, BadCrcsAreWarningsAndTheDataAreStillRead) {
     auto file = test::SteadyRide(100);
     file[file.size() - 4] ^= 0x01;  // a data byte of the last record
-    file[12] ^= 0x01;                // the header CRC
+    file[12] ^= 0x01;               // the header CRC
     Trip trip;
     const FitImport r = ImportFit(file, "RIDER", trip);
     ASSERT_TRUE(r.ok) << r.message;
