@@ -19,8 +19,8 @@ void SetFitMotionFlags(const Trip& trip, FitImport& import) {
     import.has_motion_data = import.has_cadence || import.has_power_data;
 }
 
-FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider_name,
-                    Trip& trip, const UtcOffsetFn& utc_offset) {
+FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider_name, Trip& trip,
+                    const UtcOffsetFn& utc_offset) {
     FitImport result;
     FitActivityRead read = ReadFitActivity(file);
     result.warnings = std::move(read.warnings);
@@ -37,8 +37,8 @@ FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider
         return result;
     }
     if (filled.last < kMinTripCount) {
-        result.message = "only " + std::to_string(filled.last) +
-                         " s of records: too short for a trip";
+        result.message =
+            "only " + std::to_string(filled.last) + " s of records: too short for a trip";
         return result;
     }
 
@@ -46,8 +46,7 @@ FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider
     const std::uint32_t start = activity.time_created.value_or(first);
     if (!activity.time_created)
         result.warnings.push_back("the file names no creation time; the first record's is used");
-    result.base_name =
-        LocalTripBaseName(kFitEpochUnixSeconds + start, rider_name, utc_offset);
+    result.base_name = LocalTripBaseName(kFitEpochUnixSeconds + start, rider_name, utc_offset);
 
     trip.resetForImport();
     const std::int32_t last = filled.last;

@@ -36,8 +36,8 @@ struct FitImport {
 // interval numbers, record 1's pause_s the delay from the file's creation to its first record.
 // The base name takes the file's creation time (the first record's time when the file has
 // none) as local time. On failure the trip is left untouched.
-FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider_name,
-                    Trip& trip, const UtcOffsetFn& utc_offset = LocalUtcOffset);
+FitImport ImportFit(std::span<const std::uint8_t> file, const std::string& rider_name, Trip& trip,
+                    const UtcOffsetFn& utc_offset = LocalUtcOffset);
 // The same from a path; a file that cannot be read is a failure too.
 FitImport ImportFitPath(const std::string& path, const std::string& rider_name, Trip& trip,
                         const UtcOffsetFn& utc_offset = LocalUtcOffset);

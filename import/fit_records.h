@@ -38,9 +38,15 @@ struct FitRecord {
 };
 
 // Raw values in the trip's units.
-inline double FitAltitudeM(std::int64_t raw) { return (double(raw) - 2500.0) * 0.2; }
-inline double FitDistanceKm(std::int64_t raw) { return double(raw) * 0.00001; }
-inline double FitSpeedKmh(std::int64_t raw) { return double(raw) * 0.0036; }
+inline double FitAltitudeM(std::int64_t raw) {
+    return (double(raw) - 2500.0) * 0.2;
+}
+inline double FitDistanceKm(std::int64_t raw) {
+    return double(raw) * 0.00001;
+}
+inline double FitSpeedKmh(std::int64_t raw) {
+    return double(raw) * 0.0036;
+}
 
 struct FitActivity {
     std::optional<std::uint32_t> time_created;  // of the first file_id message

@@ -47,9 +47,9 @@ struct FitSlots {
     std::vector<FitSlot> slots;  // index 0 unused
     std::int32_t last = 0;       // the last slot with data (the record just past the trip); 0: none
     std::optional<std::uint32_t> first_timestamp;
-    std::int64_t cut_records = 0;       // records after slot 199999
-    std::int64_t early_records = 0;     // records before the first timestamp
-    std::int64_t untimed_records = 0;   // records without a slot to go to
+    std::int64_t cut_records = 0;      // records after slot 199999
+    std::int64_t early_records = 0;    // records before the first timestamp
+    std::int64_t untimed_records = 0;  // records without a slot to go to
 };
 
 // Speed from which a gap without records counts as ridden through (km/h).

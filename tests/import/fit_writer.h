@@ -20,9 +20,9 @@ struct FitFieldSpec {
 
 // Base type bytes as a definition holds them (multi-byte types carry the endian bit 0x80).
 constexpr std::uint8_t kFitEnum = 0x00, kFitSint8 = 0x01, kFitUint8 = 0x02, kFitSint16 = 0x83,
-                       kFitUint16 = 0x84, kFitSint32 = 0x85, kFitUint32 = 0x86,
-                       kFitString = 0x07, kFitFloat32 = 0x88, kFitUint8z = 0x0A,
-                       kFitUint16z = 0x8B, kFitUint32z = 0x8C, kFitByte = 0x0D;
+                       kFitUint16 = 0x84, kFitSint32 = 0x85, kFitUint32 = 0x86, kFitString = 0x07,
+                       kFitFloat32 = 0x88, kFitUint8z = 0x0A, kFitUint16z = 0x8B,
+                       kFitUint32z = 0x8C, kFitByte = 0x0D;
 
 // The record fields the import reads, timestamp first.
 inline std::vector<FitFieldSpec> RecordFields() {
@@ -31,7 +31,7 @@ inline std::vector<FitFieldSpec> RecordFields() {
 }
 
 class FitWriter {
-public:
+  public:
     explicit FitWriter(std::uint8_t header_size = 14) : header_size_(header_size) {
         bytes_.resize(header_size, 0);
     }
@@ -50,7 +50,8 @@ public:
             bytes_.push_back(static_cast<std::uint8_t>(global >> 8));
         }
         bytes_.push_back(static_cast<std::uint8_t>(fields.size()));
-        for (const FitFieldSpec& f : fields) bytes_.insert(bytes_.end(), {f.number, f.size, f.base_type});
+        for (const FitFieldSpec& f : fields)
+            bytes_.insert(bytes_.end(), {f.number, f.size, f.base_type});
         if (!developer_sizes.empty()) {
             bytes_.push_back(static_cast<std::uint8_t>(developer_sizes.size()));
             std::uint8_t n = 0;
@@ -71,10 +72,13 @@ public:
     // A data message with a compressed-timestamp header (local types 0..3).
     void compressed(std::uint8_t local, std::uint8_t time_offset,
                     const std::vector<std::uint64_t>& values) {
-        bytes_.push_back(static_cast<std::uint8_t>(0x80 | ((local & 3) << 5) | (time_offset & 0x1F)));
+        bytes_.push_back(
+            static_cast<std::uint8_t>(0x80 | ((local & 3) << 5) | (time_offset & 0x1F)));
         values_(locals_[local & 3], values);
     }
-    void raw(const std::vector<std::uint8_t>& b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
+    void raw(const std::vector<std::uint8_t>& b) {
+        bytes_.insert(bytes_.end(), b.begin(), b.end());
+    }
 
     // The file: header with data size (and header CRC for 14 bytes), data, file CRC.
     std::vector<std::uint8_t> finish(bool with_crc = true) const {
@@ -102,7 +106,7 @@ public:
         return out;
     }
 
-private:
+  private:
     struct Local {
         std::vector<FitFieldSpec> fields;
         bool big_endian = false;
@@ -132,13 +136,13 @@ constexpr std::uint32_t kFitStart = 1074238200;
 // Raw record values of second i of a steady ride at 36 km/h.
 inline std::vector<std::uint64_t> SteadyRecord(std::uint32_t timestamp, std::uint32_t i) {
     return {timestamp,
-            2500 + 500 + (i % 100),  // altitude 100 m + i % 100 x 0.2 m
-            120 + i % 30,            // heart rate
-            85 + i % 10,             // cadence
-            std::uint64_t{i} * 1000, // distance 10 m per second
-            10000,                   // speed 36 km/h
-            200 + i % 50,            // power
-            20};                     // temperature
+            2500 + 500 + (i % 100),   // altitude 100 m + i % 100 x 0.2 m
+            120 + i % 30,             // heart rate
+            85 + i % 10,              // cadence
+            std::uint64_t{i} * 1000,  // distance 10 m per second
+            10000,                    // speed 36 km/h
+            200 + i % 50,             // power
+            20};                      // temperature
 }
 
 // file_id (time_created = kFitStart) and one record per second from kFitStart + 1.
