@@ -31,14 +31,16 @@ const std::vector<Command>& Commands() {
          "usage: velomatix-cli [--data DIR] import FILE [--rider NAME] [--dialect semicolon|comma]\n"
          "                     [--sport 0|1|2] [--no-stops] [--no-alt-correction]\n"
          "Stores the trip the way the program does and prints base_name, trip_number, count,\n"
-         "duration_s and distance_km. The reader is chosen by the file's extension (.csv or\n"
-         ".fit).\n"
+         "duration_s and distance_km. The reader is chosen by the file's extension (.csv,\n"
+         ".fit, .hrm, .srm or .tcx, in any case).\n"
          "--rider NAME works on that rider folder (created when missing; needed in a fresh data\n"
          "root). CSV files are read in the semicolon dialect unless --dialect comma is given.\n"
          "FIT files are stored as sport type --sport (0 bike by power, 1 bike by heart rate, 2\n"
          "run; default 0 when the ride has cadence, else 1); bike trips lose their standstills\n"
          "unless --no-stops is given and get the altitude correction unless --no-alt-correction\n"
-         "is given. Check sum and cut warnings are printed as warning lines.\n",
+         "is given. HRM, SRM and TCX files take --sport the same way (SRM: 0 or 1); HRM and\n"
+         "TCX bike trips lose their standstills. Check sum and cut warnings are printed as\n"
+         "warning lines.\n",
          ImportCommand},
         {"import-deo", "import DEO files into the rider's trip list",
          "usage: velomatix-cli [--data DIR] import-deo FILE.DEO... [--rider NAME]\n"

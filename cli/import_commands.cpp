@@ -5,6 +5,9 @@
 #include "cli/rider_context.h"
 #include "import/fit_import.h"
 #include "import/fit_store.h"
+#include "import/hrm_import.h"
+#include "import/srm_import.h"
+#include "import/tcx_import.h"
 #include "trip/csv_file.h"
 #include "trip/deo_file.h"
 #include "trip/file_io.h"
@@ -72,6 +75,44 @@ StoreResult ImportFitActivity(Context& ctx, RiderContext& rc, const std::string&
     return StoreFitTrip(rc.trips, rc.settings, *rc.trip, import, sport, options);
 }
 
+// HRM, SRM and TCX files: the reader, then the store of the window's buttons. Without --sport
+// the trip is stored as bike trip by power when the window offers that, else by heart rate.
+template <typename Import, typename Reader, typename Store>
+StoreResult ReadAndStore(Context& ctx, RiderContext& rc, const ImportOptions& o, Reader read,
+                         Store store) {
+    const Import import = read();
+    for (const std::string& w : import.warnings) Line(ctx.out, "warning", w);
+    if (!import.ok) {
+        StoreResult r;
+        r.message = import.message;
+        return r;
+    }
+    const int sport = (o.given & kOptionSport) ? o.sport_type : import.buttons().bike_power ? 0 : 1;
+    return store(rc.trips, rc.settings, *rc.trip, import, sport,
+                 RiderImportStoreSteps(rc.trips, rc.settings));
+}
+
+StoreResult ImportHrmFile(Context& ctx, RiderContext& rc, const std::string& path,
+                          const ImportOptions& o) {
+    return ReadAndStore<HrmImport>(
+        ctx, rc, o, [&] { return ImportHrmPath(path, rc.settings.rider_folder, *rc.trip); },
+        StoreHrmTrip);
+}
+
+StoreResult ImportSrmFile(Context& ctx, RiderContext& rc, const std::string& path,
+                          const ImportOptions& o) {
+    return ReadAndStore<SrmImport>(
+        ctx, rc, o, [&] { return ImportSrmPath(path, rc.settings.rider_folder, *rc.trip); },
+        StoreSrmTrip);
+}
+
+StoreResult ImportTcxFile(Context& ctx, RiderContext& rc, const std::string& path,
+                          const ImportOptions& o) {
+    return ReadAndStore<TcxImport>(
+        ctx, rc, o, [&] { return ImportTcxPath(path, rc.settings.rider_folder, *rc.trip); },
+        StoreTcxTrip);
+}
+
 // The readers by file extension (lower case). A new reader is one line here.
 struct Importer {
     const char* extension;
@@ -82,6 +123,9 @@ struct Importer {
 constexpr Importer kImporters[] = {
     {"csv", kOptionDialect, ImportCsv},
     {"fit", kOptionSport | kOptionNoStops | kOptionNoAltCorrection, ImportFitActivity},
+    {"hrm", kOptionSport, ImportHrmFile},
+    {"srm", kOptionSport, ImportSrmFile},
+    {"tcx", kOptionSport, ImportTcxFile},
 };
 
 const char* OptionName(unsigned bit) {

@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "analysis/power_model.h"
-#include "views/curve_channels.h"
+#include "import/fit_store.h"
 
 namespace vx {
 
@@ -49,11 +48,8 @@ StoreButtons MotionStoreButtons(const MotionFlags& flags) {
         .bike_power = flags.has_cadence, .bike_heart_rate = true, .run = !flags.has_motion_data};
 }
 
-std::function<void(Trip&)> ModelPowerStep(const PowerModelParams& params) {
-    return [params](Trip& trip) {
-        const std::vector<float> altitude_mean = AltitudeMean(CurveSourceOf(trip));
-        ComputeModelPower(trip, altitude_mean, params, true, std::string());
-    };
+ImportStoreSteps RiderImportStoreSteps(const RiderTrips& trips, const Settings& settings) {
+    return {.model_power = RiderFitStoreSteps(trips, settings).model_power};
 }
 
 StorePrepared PrepareImportStore(Trip& trip, int sport_type, const StoreButtons& buttons,

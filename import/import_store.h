@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-#include "analysis/power_model_params.h"
 #include "import/compact_pauses.h"
 #include "trip/settings.h"
 #include "trip/trip.h"
@@ -48,9 +47,10 @@ struct ImportStoreSteps {
     std::function<void(Trip&)> model_power;
 };
 
-// The power model as a store step: the 20-sample altitude mean of the curve preparation, then
-// the model with apply (no breakdown file).
-std::function<void(Trip&)> ModelPowerStep(const PowerModelParams& params);
+// The program's own steps, the same power model as the FIT import uses: the parameters of the
+// rider's data root (its POW_CALC.GRD, else the presets) with the current rider's mass, the
+// breakdown written to CALC_POWER.CSV in the data root.
+ImportStoreSteps RiderImportStoreSteps(const RiderTrips& trips, const Settings& settings);
 
 struct StorePrepared {
     bool ok = false;

@@ -38,8 +38,8 @@ std::unique_ptr<Trip> EarlierTrip() {
 
 // One trackpoint of a generated file, `at` seconds after 2014-07-05 10:00:00 UTC.
 struct Tp {
-    double at;
-    std::optional<double> distance_m, heart_rate, cadence, watts, altitude_m;
+    double at = 0;
+    std::optional<double> distance_m{}, heart_rate{}, cadence{}, watts{}, altitude_m{};
 };
 
 std::string TimeText(double at) {
@@ -196,7 +196,9 @@ TEST(TcxImport, TimesWithZonesAndFractions) {
         SCOPED_TRACE(c.text);
         const std::optional<double> t = ParseTcxTime(c.text);
         ASSERT_EQ(t.has_value(), c.unix_seconds.has_value());
-        if (t) EXPECT_DOUBLE_EQ(*t, *c.unix_seconds);
+        if (t) {
+            EXPECT_DOUBLE_EQ(*t, *c.unix_seconds);
+        }
     }
 }
 
@@ -418,7 +420,9 @@ TEST(TcxImport, AgreesWithGpsbabel) {
           test::ImportFixture("tcx/ride_tpx_default_ns.tcx"), generated}) {
         SCOPED_TRACE(path);
         const auto babel = ReadWithGpsbabel(path);
-        if (!babel) GTEST_SKIP() << "gpsbabel is not installed";
+        if (!babel) {
+            GTEST_SKIP() << "gpsbabel is not installed";
+        }
         Trip trip;
         const TcxImport r = ImportTcxPath(path, "ANNA", trip, kSummer);
         ASSERT_TRUE(r.ok) << r.message;
@@ -432,8 +436,12 @@ TEST(TcxImport, AgreesWithGpsbabel) {
             ASSERT_LE(s, trip.count);
             const TripRecord& rec = trip.records[s];
             EXPECT_NEAR(rec.altitude_m, *p.altitude, 0.01);
-            if (p.heart_rate) EXPECT_EQ(rec.heart_rate_bpm, *p.heart_rate);
-            if (p.cadence) EXPECT_EQ(rec.cadence_rpm, *p.cadence);
+            if (p.heart_rate) {
+                EXPECT_EQ(rec.heart_rate_bpm, *p.heart_rate);
+            }
+            if (p.cadence) {
+                EXPECT_EQ(rec.cadence_rpm, *p.cadence);
+            }
             ++compared;
         }
         EXPECT_GE(compared, 13);
