@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 
 #include "support/temp_dir.h"
 #include "trip/deo_file.h"
@@ -219,6 +221,68 @@ TEST(TripViewModel, SettingsPanelAndDefaults) {
     EXPECT_TRUE(f.view.Overlay().default_panel_shown);
     f.view.MouseDown(200, 300, MouseButton::Right);
     EXPECT_FALSE(f.view.Overlay().default_panel_shown);
+}
+
+TEST(TripViewModel, DamagedAndEmptyTripsAreDrawnSafely) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const float bad[] = {std::nanf(""), inf, -inf, 3e38f, -3e38f, 0};
+    for (int interval : {0, 1, 2, 100000}) {
+        SCOPED_TRACE(interval);
+        auto trip = test::CurveTrip(400, [&](int i, TripRecord& r) {
+            const float b = bad[i % 6];
+            r.power_w = b;
+            r.heart_rate_bpm = bad[(i + 1) % 6];
+            r.altitude_m = i % 5 ? 300 : b;
+            r.speed_kmh = b;
+            r.temperature_c = b;
+            r.distance_km = i % 9 ? i * 0.01f : b;  // also running backwards
+        });
+        trip->sample_interval_s = interval;
+        trip->curve_scale = {std::nanf(""), -1, 0, inf, 1e30f, -3, std::nanf(""), 0, 0, 0};
+        Settings settings = DefaultSettings();
+        settings.curve_min[4] = 500;  // not below the heart-rate maximum
+        TripViewModel view(*trip, settings);
+        view.Open();
+        view.SetImageSize(800, 500);
+        for (int c = 0; c < kTripCurveCount; ++c)
+            view.SetCurveShown(static_cast<TripCurve>(c), true);
+        auto check = [&] {
+            for (const CurvePolyline& c : view.Scene().curves)
+                for (const PixelPoint& p : c.points) {
+                    ASSERT_LE(std::abs(p.x), kPixelLimit);
+                    ASSERT_LE(std::abs(p.y), kPixelLimit);
+                }
+        };
+        check();
+        view.ZoomOut();
+        view.PageForward();
+        view.ZoomIn();
+        check();
+        view.ShowDistanceAxis();
+        check();
+        view.PageBackward();
+        view.ZoomOut();
+        check();
+        view.ShowTimeAxis();
+        view.StartZoomSelection();
+        for (int x : {-100, 0, 400, 5000}) view.MouseMove(x, 100);
+        view.KeyDown(ViewKey::PageDown);
+        EXPECT_FALSE(view.Overlay().time_text.empty());
+    }
+
+    Trip empty;
+    empty.count = 0;
+    Settings settings = DefaultSettings();
+    TripViewModel view(empty, settings);
+    view.Open();
+    view.SetImageSize(800, 500);
+    EXPECT_TRUE(view.Scene().curves.empty() || view.Scene().curves[0].points.empty());
+    view.PageForward();
+    view.ZoomOut();
+    view.StartZoomSelection();
+    view.MouseMove(300, 100);
+    view.KeyDown(ViewKey::Right);
+    EXPECT_EQ(view.cursor(), 1);
 }
 
 TEST(TripViewModel, CloseWritesBackOnlyWhenAsked) {
