@@ -33,12 +33,16 @@ bool Digits(std::string_view s, std::size_t at, std::size_t n, int& value) {
     return true;
 }
 
+// Values beyond this are no measurements (and would overflow the trip's floats).
+constexpr double kTcxMaxValue = 1e9;
+
 // A decimal number in the C locale, the whole text and nothing else.
 std::optional<double> Number(const char* text) {
     const std::string_view s = Trim(text);
     double v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size() || s.empty() || !std::isfinite(v))
+    if (ec != std::errc() || end != s.data() + s.size() || s.empty() || !std::isfinite(v) ||
+        std::fabs(v) > kTcxMaxValue)
         return std::nullopt;
     return v;
 }

@@ -171,6 +171,21 @@ TEST(TcxImport, MidnightZonesDuplicatesAndBackwardTimes) {
     EXPECT_FALSE(r.buttons().bike_power);
 }
 
+TEST(TcxImport, TheBaseNameTakesTheOffsetOfTheTripsOwnStart) {
+    // Central European time: +1 h in winter, +2 h from 2014-03-30 01:00 UTC.
+    const UtcOffsetFn central = [](std::int64_t t) { return t < 1396141200 ? 3600 : 7200; };
+    std::vector<Tp> points = Ride(10);
+    std::string text = TcxText(points);
+    for (std::size_t at = text.find("2014-07-05"); at != std::string::npos;
+         at = text.find("2014-07-05", at))
+        text.replace(at, 10, "2014-01-15");
+    Trip trip;
+    const TcxImport r = ImportTcx(Bytes(text), "ANNA", trip, central);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(r.base_name, "20140115_110000__ANNA");
+    EXPECT_EQ(r.start_unix, 1389780000);
+}
+
 TEST(TcxImport, TimesWithZonesAndFractions) {
     struct Case {
         const char* text;
@@ -282,12 +297,17 @@ TEST(TcxImport, NumbersAreReadInTheCLocale) {
     const std::size_t at = text.find("<AltitudeMeters>300.2</AltitudeMeters>");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 38, "<AltitudeMeters>300,2</AltitudeMeters>");
+    // Nor is a value far beyond any measurement.
+    const std::size_t hr = text.find("<Value>124</Value>");
+    ASSERT_NE(hr, std::string::npos);
+    text.replace(hr, 18, "<Value>1e300</Value>");
     Trip trip;
     const TcxImport r = ImportTcx(Bytes(text), "ANNA", trip, kSummer);
     ASSERT_TRUE(r.ok) << r.message;
     ASSERT_EQ(r.warnings.size(), 1u);
-    EXPECT_EQ(r.warnings[0], "1 trackpoint holds values that are not numbers (left out)");
+    EXPECT_EQ(r.warnings[0], "2 trackpoints hold values that are not numbers (left out)");
     EXPECT_FLOAT_EQ(trip.records[3].altitude_m, 300.4f);
+    EXPECT_EQ(trip.records[5].heart_rate_bpm, 0);
     EXPECT_FLOAT_EQ(trip.records[2].altitude_m, 0);
 }
 
