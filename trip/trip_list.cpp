@@ -153,9 +153,9 @@ void AddListLine(TripList& list, std::string line) {
 std::vector<int> FreedTripNumbers(const TripList& list) {
     std::vector<int> freed;
     if (list.lines.empty() || !IsErasedLine(list.lines.back())) return freed;
+    // Diary entries without a recording hold a number of their own too (their summary slot).
     std::set<int> used;
-    for (std::size_t i = 0; i < list.entry_count(); ++i)
-        if (!IsManualEntry(list.lines[i])) used.insert(TripNumberOfLine(list.lines[i]));
+    for (std::size_t i = 0; i < list.entry_count(); ++i) used.insert(TripNumberOfLine(list.lines[i]));
     const std::string& erased = list.lines.back();
     std::size_t colon = erased.find(':');
     if (colon == std::string::npos) return freed;
@@ -177,7 +177,7 @@ std::vector<int> FreedTripNumbers(const TripList& list) {
 int HighestTripNumber(const TripList& list, int stored_highest) {
     int h = std::clamp(stored_highest, 0, kMaxTripNumber);
     for (std::size_t i = 0; i < list.entry_count(); ++i)
-        if (!IsManualEntry(list.lines[i])) h = std::max(h, std::min(TripNumberOfLine(list.lines[i]), kMaxTripNumber));
+        h = std::max(h, std::min(TripNumberOfLine(list.lines[i]), kMaxTripNumber));
     for (int n : FreedTripNumbers(list)) h = std::max(h, n);
     return h;
 }
@@ -197,9 +197,9 @@ std::optional<int> AllocateTripNumber(TripList& list, int& highest, std::string*
         list.lines.push_back(std::string(kErasedPrefix));
     bool any_trip = false;
     for (std::size_t i = 0; i < list.entry_count() && !any_trip; ++i)
-        any_trip = !IsManualEntry(list.lines[i]);
+        any_trip = TripNumberOfLine(list.lines[i]) > 0;
     if (!any_trip) {
-        // No recorded trip uses a number: start again at 1.
+        // No entry uses a number: start again at 1.
         if (list.lines.back() != kErasedPrefix) list.modified = true;
         list.lines.back() = std::string(kErasedPrefix);
         highest = 1;
@@ -227,7 +227,7 @@ int EraseListLine(TripList& list, std::size_t index, bool is_collection) {
     if (index >= list.entry_count()) return 0;
     const std::string line = list.lines[index];
     list.lines.erase(list.lines.begin() + static_cast<long>(index));
-    int n = IsManualEntry(line) ? 0 : TripNumberOfLine(line);
+    int n = TripNumberOfLine(line);  // 0 for an old diary entry stored with "000"
     if (n >= 1 && n <= kMaxTripNumber) {
         if (list.lines.empty() || !IsErasedLine(list.lines.back()))
             list.lines.push_back(ErasedLine({n}));

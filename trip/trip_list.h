@@ -75,7 +75,9 @@ int HighestTripNumber(const TripList& list, int stored_highest);
 std::optional<int> AllocateTripNumber(TripList& list, int& highest, std::string* message);
 
 // Removes the line, puts its number on the "ERASED :" line; returns the released number
-// (0 for a diary entry without a recording, which has none). The DEO file stays on disk.
+// (0 for a line without one, such as an old diary entry stored with "000"). Diary entries
+// without a recording hold numbers of their own, which count as used and are released too.
+// The DEO file stays on disk.
 int EraseListLine(TripList& list, std::size_t index, bool is_collection);
 
 }  // namespace vx

@@ -75,7 +75,7 @@ int CopyToCollection(const RiderTrips& trips, const std::vector<std::string>& se
                      const RiderZones& rider_zones, Trip& trip, InfoList* info);
 
 // Removes line index from the list, invalidates its summary records and releases its number.
-// The DEO file stays on disk. Returns the released number (0 for an entry without recording).
+// The DEO file stays on disk. Returns the released number (0 for a line without one).
 int EraseTrip(RiderTrips& trips, std::size_t index);
 
 // A trip note as a list line holds it: CR and LF become "|" and "~" (Windows-1252 in the file,
