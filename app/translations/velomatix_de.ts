@@ -915,6 +915,277 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm30</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Skala (Zeit/Strecke)</source>
+        <translation>Skala (Zeit/Strecke)</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Ganze Fahrt zeigen</source>
+        <translation>Ganze Fahrt zeigen</translation>
+    </message>
+    <message>
+        <source>Seite zurück</source>
+        <translation>Seite zurück</translation>
+    </message>
+    <message>
+        <source>Seite vor</source>
+        <translation>Seite vor</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Linke Maustaste vergrößern / rechte verkleinern</source>
+        <translation>Linke Maustaste vergrößern / rechte verkleinern</translation>
+    </message>
+    <message>
+        <source>Bereich</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>Zoom wählbar</source>
+        <translation>Zoom wählbar</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Auswertung Fahrt</translation>
+    </message>
+    <message>
+        <source>Abschnitt</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>Auswertung Abschnitt</source>
+        <translation>Auswertung Abschnitt</translation>
+    </message>
+    <message>
+        <source>Sortiert</source>
+        <translation>Sortiert</translation>
+    </message>
+    <message>
+        <source>Sortiert Leistung, RPM, Geschwindigkeit, Puls</source>
+        <translation>Sortiert Leistung, RPM, Geschwindigkeit, Puls</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/HF</translation>
+    </message>
+    <message>
+        <source>Leistung / Puls</source>
+        <translation>Leistung / Puls</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Gang</source>
+        <translation>Gang</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit/RPM (gewählter Gang)</source>
+        <translation>Geschwindigkeit/RPM (gewählter Gang)</translation>
+    </message>
+    <message>
+        <source>Pausen</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Pausen zeigen</source>
+        <translation>Pausen zeigen</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Temperatur zeigen</source>
+        <translation>Temperatur zeigen</translation>
+    </message>
+    <message>
+        <source>Intervall</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Intervalle zeigen</source>
+        <translation>Intervalle zeigen</translation>
+    </message>
+    <message>
+        <source>Zonen</source>
+        <translation>Zonen</translation>
+    </message>
+    <message>
+        <source>Schwelle zeigen</source>
+        <translation>Schwelle zeigen</translation>
+    </message>
+    <message>
+        <source>Drehm.</source>
+        <translation>Drehm.</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm] / Rechtsklick % Leistung rechts</source>
+        <translation>Drehmoment [Nm] / Rechtsklick % Leistung rechts</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Steigung</translation>
+    </message>
+    <message>
+        <source>Steigung zeigen (15 Datensätze)</source>
+        <translation>Steigung zeigen (15 Datensätze)</translation>
+    </message>
+    <message>
+        <source>Lupe</source>
+        <translation>Lupe</translation>
+    </message>
+    <message>
+        <source>Lupe / mehr mit Rechtsklick</source>
+        <translation>Lupe / mehr mit Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Daten als Tabelle zeigen</source>
+        <translation>Daten als Tabelle zeigen</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>Tagebuch, um eine Fahrt zu wählen</source>
+        <translation>Tagebuch, um eine Fahrt zu wählen</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Eine andere DEO-Datei laden</source>
+        <translation>Eine andere DEO-Datei laden</translation>
+    </message>
+    <message>
+        <source>Kalender</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (noch nicht verfügbar)</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Puls</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Steigrate</source>
+        <translation>Steigrate</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm]</source>
+        <translation>Drehmoment [Nm]</translation>
+    </message>
+    <message>
+        <source>Zeigen / verbergen, Skalierung + Glättung</source>
+        <translation>Zeigen / verbergen, Skalierung + Glättung</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>sichtbar</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation>Glättung</translation>
+    </message>
+    <message>
+        <source>Linie 1</source>
+        <translation>Linie 1</translation>
+    </message>
+    <message>
+        <source>Linie 2</source>
+        <translation>Linie 2</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Einstellungen als Standard übernehmen</source>
+        <translation>Einstellungen als Standard übernehmen</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Höhendifferenz</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Gesamtstrecke</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Gewählte Strecke</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm400</name>
     <message>
         <source>Grundlagen der Leistungsberechnung</source>

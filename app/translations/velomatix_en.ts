@@ -462,6 +462,277 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm30</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Skala (Zeit/Strecke)</source>
+        <translation>Scale ( time/distance)</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Ganze Fahrt zeigen</source>
+        <translation>Show total trip</translation>
+    </message>
+    <message>
+        <source>Seite zurück</source>
+        <translation>Page down</translation>
+    </message>
+    <message>
+        <source>Seite vor</source>
+        <translation>Page up</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Linke Maustaste vergrößern / rechte verkleinern</source>
+        <translation>Left mouse button zoom in / right zoom out</translation>
+    </message>
+    <message>
+        <source>Bereich</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Zoom wählbar</source>
+        <translation>Zoom selectable</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Summary ride</translation>
+    </message>
+    <message>
+        <source>Abschnitt</source>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>Auswertung Abschnitt</source>
+        <translation>Summary section</translation>
+    </message>
+    <message>
+        <source>Sortiert</source>
+        <translation>Sorted</translation>
+    </message>
+    <message>
+        <source>Sortiert Leistung, RPM, Geschwindigkeit, Puls</source>
+        <translation>Sorted power, RPM, speed, pulse</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/HR</translation>
+    </message>
+    <message>
+        <source>Leistung / Puls</source>
+        <translation>Power / HR</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Gang</source>
+        <translation>Gear</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit/RPM (gewählter Gang)</source>
+        <translation>Speed/RPM (selected gear)</translation>
+    </message>
+    <message>
+        <source>Pausen</source>
+        <translation>Stops</translation>
+    </message>
+    <message>
+        <source>Pausen zeigen</source>
+        <translation>Show stops</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Temperatur zeigen</source>
+        <translation>Show temperature</translation>
+    </message>
+    <message>
+        <source>Intervall</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Intervalle zeigen</source>
+        <translation>Show interval </translation>
+    </message>
+    <message>
+        <source>Zonen</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Schwelle zeigen</source>
+        <translation>Show  threshold</translation>
+    </message>
+    <message>
+        <source>Drehm.</source>
+        <translation>Torque</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm] / Rechtsklick % Leistung rechts</source>
+        <translation>torque [Nm]/right click % Power right</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Gradient</translation>
+    </message>
+    <message>
+        <source>Steigung zeigen (15 Datensätze)</source>
+        <translation>Show gradient (15 data sets)</translation>
+    </message>
+    <message>
+        <source>Lupe</source>
+        <translation>Loupe</translation>
+    </message>
+    <message>
+        <source>Lupe / mehr mit Rechtsklick</source>
+        <translation>Loupe / more by right click</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Daten als Tabelle zeigen</source>
+        <translation>Show data as table</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Daybook</translation>
+    </message>
+    <message>
+        <source>Tagebuch, um eine Fahrt zu wählen</source>
+        <translation>Diary to select trip</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Eine andere DEO-Datei laden</source>
+        <translation>Load another DEO file</translation>
+    </message>
+    <message>
+        <source>Kalender</source>
+        <translation>Calendar</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (not available yet)</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Steigrate</source>
+        <translation>gradient rate</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm]</source>
+        <translation>Torque [Nm]</translation>
+    </message>
+    <message>
+        <source>Zeigen / verbergen, Skalierung + Glättung</source>
+        <translation>Show / hide, scaling + smoothing</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation>Smoothing</translation>
+    </message>
+    <message>
+        <source>Linie 1</source>
+        <translation>Line 1</translation>
+    </message>
+    <message>
+        <source>Linie 2</source>
+        <translation>Line 2</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Einstellungen als Standard übernehmen</source>
+        <translation>Apply settings as default</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Altitude difference</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Select distance</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm400</name>
     <message>
         <source>Grundlagen der Leistungsberechnung</source>

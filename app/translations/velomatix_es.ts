@@ -462,6 +462,277 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm30</name>
+    <message>
+        <source>Strecke</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Skala (Zeit/Strecke)</source>
+        <translation>Escala (tiempo/distancia)</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Alles</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Ganze Fahrt zeigen</source>
+        <translation>Mostrar todo el recorrido</translation>
+    </message>
+    <message>
+        <source>Seite zurück</source>
+        <translation>Página atrás</translation>
+    </message>
+    <message>
+        <source>Seite vor</source>
+        <translation>Página adelante</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Linke Maustaste vergrößern / rechte verkleinern</source>
+        <translation>Botón izquierdo ampliar / derecho reducir</translation>
+    </message>
+    <message>
+        <source>Bereich</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Zoom wählbar</source>
+        <translation>Zoom seleccionable</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Resumen del recorrido</translation>
+    </message>
+    <message>
+        <source>Abschnitt</source>
+        <translation>Sección</translation>
+    </message>
+    <message>
+        <source>Auswertung Abschnitt</source>
+        <translation>Resumen de la sección</translation>
+    </message>
+    <message>
+        <source>Sortiert</source>
+        <translation>Ordenado</translation>
+    </message>
+    <message>
+        <source>Sortiert Leistung, RPM, Geschwindigkeit, Puls</source>
+        <translation>Potencia, RPM, velocidad, pulso ordenados</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/FC</translation>
+    </message>
+    <message>
+        <source>Leistung / Puls</source>
+        <translation>Potencia / pulso</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Gang</source>
+        <translation>Marcha</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit/RPM (gewählter Gang)</source>
+        <translation>Velocidad/RPM (marcha elegida)</translation>
+    </message>
+    <message>
+        <source>Pausen</source>
+        <translation>Paradas</translation>
+    </message>
+    <message>
+        <source>Pausen zeigen</source>
+        <translation>Mostrar paradas</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Temperatur zeigen</source>
+        <translation>Mostrar temperatura</translation>
+    </message>
+    <message>
+        <source>Intervall</source>
+        <translation>Intervalo</translation>
+    </message>
+    <message>
+        <source>Intervalle zeigen</source>
+        <translation>Mostrar intervalos</translation>
+    </message>
+    <message>
+        <source>Zonen</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Schwelle zeigen</source>
+        <translation>Mostrar umbral</translation>
+    </message>
+    <message>
+        <source>Drehm.</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm] / Rechtsklick % Leistung rechts</source>
+        <translation>par [Nm] / clic derecho % potencia derecha</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Steigung zeigen (15 Datensätze)</source>
+        <translation>Mostrar pendiente (15 datos)</translation>
+    </message>
+    <message>
+        <source>Lupe</source>
+        <translation>Lupa</translation>
+    </message>
+    <message>
+        <source>Lupe / mehr mit Rechtsklick</source>
+        <translation>Lupa / más con clic derecho</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Daten als Tabelle zeigen</source>
+        <translation>Mostrar datos como tabla</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Tagebuch, um eine Fahrt zu wählen</source>
+        <translation>Diario para elegir recorrido</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Eine andere DEO-Datei laden</source>
+        <translation>Cargar otro archivo DEO</translation>
+    </message>
+    <message>
+        <source>Kalender</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (todavía no disponible)</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Pulso</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Steigrate</source>
+        <translation>Ritmo de ascenso</translation>
+    </message>
+    <message>
+        <source>Drehmoment [Nm]</source>
+        <translation>Par [Nm]</translation>
+    </message>
+    <message>
+        <source>Zeigen / verbergen, Skalierung + Glättung</source>
+        <translation>Mostrar / ocultar, escala + suavizado</translation>
+    </message>
+    <message>
+        <source>sichtbar</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Mínimo</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation>Suavizado</translation>
+    </message>
+    <message>
+        <source>Linie 1</source>
+        <translation>Línea 1</translation>
+    </message>
+    <message>
+        <source>Linie 2</source>
+        <translation>Línea 2</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Einstellungen als Standard übernehmen</source>
+        <translation>Aplicar ajustes como predeterminados</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Diferencia de altitud</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Distancia total</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Distancia elegida</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm400</name>
     <message>
         <source>Grundlagen der Leistungsberechnung</source>

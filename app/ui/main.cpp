@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <clocale>
 
+#include <cstdio>
 #include "analysis/ui/tform400.h"
 #include "app/startup.h"
 #include "app/ui/application.h"
@@ -10,6 +11,7 @@
 #include "app/ui/tform1.h"
 #include "import/ui/tform570.h"
 #include "trip/paths.h"
+#include "views/ui/tform30.h"
 
 int main(int argc, char** argv) {
     vx::Application qapp(argc, argv);
@@ -19,10 +21,19 @@ int main(int argc, char** argv) {
     QStringList args = qapp.arguments();
     args.removeFirst();
     std::optional<std::string> data_option;
-    QStringList rest;
+    QStringList rest, render;
+    QString render_size = QStringLiteral("1600x900");
+    bool render_distance = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             data_option = args[++i].toStdString();
+        else if (args[i] == QLatin1String("--render") && i + 2 < args.size()) {
+            render << args[i + 1] << args[i + 2];
+            i += 2;
+        } else if (args[i] == QLatin1String("--size") && i + 1 < args.size())
+            render_size = args[++i];
+        else if (args[i] == QLatin1String("--distance"))
+            render_distance = true;
         else
             rest << args[i];
     }
@@ -30,12 +41,31 @@ int main(int argc, char** argv) {
     vx::AppState app;
     app.start_file = rest.join(QLatin1Char(' ')).toStdString();
     vx::StartUp(app, vx::ResolveDataRoot(data_option, vx::ExecutableDir()));
+
+    if (!render.isEmpty()) {
+        // velomatix --render FILE.DEO OUT.png [--size WxH] [--distance]: the view as a picture
+        const QStringList wh = render_size.split(QLatin1Char('x'));
+        const int w = wh.size() == 2 ? wh[0].toInt() : 0, h = wh.size() == 2 ? wh[1].toInt() : 0;
+        if (w < 100 || h < 100 || w > 10000 || h > 10000) {
+            std::fprintf(stderr, "velomatix: --size needs WxH between 100 and 10000, not %s\n",
+                         qPrintable(render_size));
+            return 2;
+        }
+        std::string message;
+        if (!vx::RenderTripView(app, render[0].toStdString(), render[1].toStdString(), w, h,
+                                render_distance, &message)) {
+            std::fprintf(stderr, "velomatix: %s\n", message.c_str());
+            return 2;
+        }
+        return 0;
+    }
     vx::InstallHelpPages(app.trips.paths);
 
     vx::TForm9 help;
     vx::TForm1 main_window(app, &help);
     vx::TForm400 power_model(app, &main_window);
     vx::TForm570 fit_import(app);
+    vx::TForm30 trip_view(app);
 
     fit_import.openPowerModelSettings = [&] {
         power_model.setParameterOnly(true);
@@ -44,6 +74,10 @@ int main(int argc, char** argv) {
     };
     fit_import.onClosed = [&] { main_window.flushInfo(); };
     main_window.importers[vx::DataSource::Fit] = [&] { fit_import.start(); };
+    main_window.openTripView = [&] {
+        const std::string path = vx::StartFilePath(app.start_file);
+        trip_view.showTrip(path, QString::fromStdString(path), false);
+    };
 
     main_window.show();
     return qapp.exec();

@@ -2,10 +2,10 @@
 // built, shown and activated once.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
 #include "app/startup.h"
 #include "app/ui/help_window.h"
@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path MakeRoot() {
-    const fs::path dir = fs::temp_directory_path() / ("velomatix-startup-" + std::to_string(getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("velomatix-startup-" + std::to_string(getpid()));
     fs::remove_all(dir);
     vx::Settings s = vx::DefaultSettings();
     s.riders[0].SetName("ANNA");
@@ -59,7 +60,8 @@ BENCHMARK(BM_StartUpWithFullTripList)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
