@@ -152,6 +152,24 @@ class TForm30Test : public QObject {
         QCOMPARE(s.view->Show1->scenePaints(), before);
     }
 
+    void renderWritesThePictureOfATripFile() {
+        Session s;
+        std::string message;
+        const std::string png = s.dir.file("view.png");
+        QVERIFY(RenderTripView(s.app, s.path, png, 800, 500, true, &message));
+        const QImage image(QString::fromStdString(png));
+        QCOMPARE(image.size(), QSize(800, 500));
+        QVERIFY(!RenderTripView(s.app, s.dir.file("missing.DEO"), png, 800, 500, false, &message));
+        QVERIFY(!message.empty());
+        // a trip without distance has no distance axis
+        s.app.trip->count = 100;
+        for (int i = 1; i < 100; ++i)
+            s.app.trip->records[static_cast<std::size_t>(i)].distance_km = 0;
+        WriteTripPath(s.dir.file("indoor.DEO"), *s.app.trip);
+        QVERIFY(!RenderTripView(s.app, s.dir.file("indoor.DEO"), png, 800, 500, true, &message));
+        QVERIFY(RenderTripView(s.app, s.dir.file("indoor.DEO"), png, 800, 500, false, &message));
+    }
+
     void groupingSamplesPerColumnKeepsThePicture() {
         Session s;
         TripViewModel m(*s.app.trip, s.app.settings);
