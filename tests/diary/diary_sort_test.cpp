@@ -70,14 +70,14 @@ TEST(DiarySort, EveryKeyReadsItsField) {
         {SortKey::Work, &TripSummary::work_kj},
         {SortKey::Weight, &TripSummary::weight_kg},
     };
+    SortFixture f;
     for (const Case& c : cases) {
-        SortFixture f;
+        for (int i = 0; i < 14; ++i) f.S(i) = TripSummary{};
         for (int i = 0; i < 14; ++i) f.S(i).*c.field = static_cast<float>((i * 5) % 14);
         const std::vector<int> asc = f.Order(c.key, true);
         for (std::size_t k = 1; k < asc.size(); ++k)
             EXPECT_LT(f.S(asc[k - 1]).*c.field, f.S(asc[k]).*c.field) << static_cast<int>(c.key);
     }
-    SortFixture f;
     for (int i = 0; i < 14; ++i) f.S(i).total_time_s = 100 - i;
     EXPECT_EQ(f.Order(SortKey::Time, true).front(), 13);
 }
