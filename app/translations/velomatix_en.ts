@@ -9,6 +9,41 @@
     </message>
 </context>
 <context>
+    <name>vx::ImportWindow</name>
+    <message>
+        <source>Rad Leistung</source>
+        <translation>Bike power</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Leistung</source>
+        <translation>training zones power</translation>
+    </message>
+    <message>
+        <source>Rad Puls</source>
+        <translation>Bike HR</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Rad)</source>
+        <translation>training zones HR (bike)</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Trainingsbereiche Puls (Laufen)</source>
+        <translation>training zones HR (run)</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>PLEASE WAIT</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm1</name>
     <message>
         <source> (noch nicht verfügbar)</source>

@@ -9,6 +9,7 @@
 #include "app/ui/application.h"
 #include "app/ui/help_window.h"
 #include "app/ui/tform1.h"
+#include "import/ui/import_window.h"
 #include "import/ui/tform570.h"
 #include "trip/paths.h"
 #include "views/ui/tform30.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
     vx::TForm400 power_model(app, &main_window);
     vx::TForm570 fit_import(app);
     vx::TForm30 trip_view(app);
+    vx::TForm540 hrm_import(app);
+    vx::TForm560 srm_import(app);
+    vx::TForm510 tcx_import(app);
 
     fit_import.openPowerModelSettings = [&] {
         power_model.setParameterOnly(true);
@@ -74,6 +78,19 @@ int main(int argc, char** argv) {
     };
     fit_import.onClosed = [&] { main_window.flushInfo(); };
     main_window.importers[vx::DataSource::Fit] = [&] { fit_import.start(); };
+    for (vx::ImportWindow* w :
+         {static_cast<vx::ImportWindow*>(&hrm_import), static_cast<vx::ImportWindow*>(&srm_import),
+          static_cast<vx::ImportWindow*>(&tcx_import)}) {
+        w->openPowerModelSettings = [&power_model, w] {
+            power_model.setParameterOnly(true);
+            power_model.move(w->pos());
+            power_model.exec();
+        };
+        w->onClosed = [&] { main_window.flushInfo(); };
+    }
+    main_window.importers[vx::DataSource::Hrm] = [&] { hrm_import.start(); };
+    main_window.importers[vx::DataSource::Srm] = [&] { srm_import.start(); };
+    main_window.importers[vx::DataSource::Tcx] = [&] { tcx_import.start(); };
     main_window.openTripView = [&] {
         const std::string path = vx::StartFilePath(app.start_file);
         trip_view.showTrip(path, QString::fromStdString(path), false);
