@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "trip/paths.h"
@@ -109,7 +110,7 @@ void PrintHelp(std::ostream& out) {
            "commands:\n";
     for (const Command& c : Commands()) {
         std::string name = c.name;
-        name.resize(12, ' ');
+        name.resize(std::max<std::size_t>(name.size() + 2, 20), ' ');
         out << "  " << name << c.summary << '\n';
     }
     out << "\nOutput is one \"key: value\" line per field; a failure prints one line to stderr "
