@@ -1334,4 +1334,27 @@
         <translation>BITTE WARTEN</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm7</name>
+    <message>
+        <source>DATUM    ZEIT</source>
+        <translation>DATUM    ZEIT</translation>
+    </message>
+    <message>
+        <source>DATUM</source>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>ZEIT</source>
+        <translation>ZEIT</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>ÜBERNEHMEN</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>VERWERFEN</translation>
+    </message>
+</context>
 </TS>

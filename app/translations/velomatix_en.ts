@@ -881,4 +881,27 @@
         <translation>PLEASE WAIT</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm7</name>
+    <message>
+        <source>DATUM    ZEIT</source>
+        <translation>Date / Time</translation>
+    </message>
+    <message>
+        <source>DATUM</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>ZEIT</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>Discard</translation>
+    </message>
+</context>
 </TS>

@@ -881,4 +881,27 @@
         <translation>ESPERE POR FAVOR</translation>
     </message>
 </context>
+<context>
+    <name>vx::TForm7</name>
+    <message>
+        <source>DATUM    ZEIT</source>
+        <translation>Fecha / Hora</translation>
+    </message>
+    <message>
+        <source>DATUM</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>ZEIT</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>ÜBERNEHMEN</source>
+        <translation>ACEPTAR</translation>
+    </message>
+    <message>
+        <source>VERWERFEN</source>
+        <translation>CANCELAR</translation>
+    </message>
+</context>
 </TS>
