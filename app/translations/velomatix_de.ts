@@ -950,6 +950,257 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm3</name>
+    <message>
+        <source>%1 Fahrten gefunden</source>
+        <translation>%1 Fahrten gefunden</translation>
+    </message>
+    <message>
+        <source>Datum / Zeit</source>
+        <translation>Datum / Zeit</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source> Leistung 1</source>
+        <translation> Leistung 1</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Puls</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Geschw.</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source> D HÖHE</source>
+        <translation> D HÖHE</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source> Leistung 2</source>
+        <translation> Leistung 2</translation>
+    </message>
+    <message>
+        <source>Kommentar2</source>
+        <translation>Kommentar2</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>kein Kommentar</source>
+        <translation>kein Kommentar</translation>
+    </message>
+    <message>
+        <source>Gesamtzeit</source>
+        <translation>Gesamtzeit</translation>
+    </message>
+    <message>
+        <source>Alle Fahrten wählen</source>
+        <translation>Alle Fahrten wählen</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Anfangsdatum anklicken</source>
+        <translation>Anfangsdatum anklicken</translation>
+    </message>
+    <message>
+        <source>Enddatum anklicken</source>
+        <translation>Enddatum anklicken</translation>
+    </message>
+    <message>
+        <source>Sortieren auf- oder abwärts (rechte Maustaste)</source>
+        <translation>Sortieren auf- oder abwärts (rechte Maustaste)</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Fahrt wirklich löschen?</source>
+        <translation>Wollen Sie die Fahrt wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Es wurden keine 2 Fahrten markiert</source>
+        <translation>Es wurden keine 2 Fahrten markiert</translation>
+    </message>
+    <message>
+        <source>Speicherintervalle ungleich</source>
+        <translation>Speicherintervalle ungleich</translation>
+    </message>
+    <message>
+        <source>Puls Aufzeichnung fehlerhaft</source>
+        <translation>Puls Aufzeichnung fehlerhaft</translation>
+    </message>
+    <message>
+        <source>Bitte eine oder mehrere Fahrten markieren</source>
+        <translation>Bitte eine oder mehrere Fahrten markieren</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Fahrt als Grafik zeigen</source>
+        <translation>Fahrt als Grafik zeigen</translation>
+    </message>
+    <message>
+        <source>Zahlen</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Fahrt numerisch zeigen</source>
+        <translation>Fahrt numerisch zeigen</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (noch nicht verfügbar)</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Auswertung Fahrt</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>2 Fahrten grafisch vergleichen</source>
+        <translation>2 Fahrten grafisch vergleichen</translation>
+    </message>
+    <message>
+        <source>P/RPM</source>
+        <translation>P/RPM</translation>
+    </message>
+    <message>
+        <source>Leistung/RPM Leistung/Geschwindigkeit analysieren</source>
+        <translation>Leistung/RPM Leistung/Geschwindigkeit analysieren</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/HF</translation>
+    </message>
+    <message>
+        <source>Analyse Leistung - Puls</source>
+        <translation>Analyse Leistung - Puls</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Fahrt löschen</source>
+        <translation>Fahrt löschen</translation>
+    </message>
+    <message>
+        <source>Eintrag</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Dateneingabe für Läufer/Schwimmer</source>
+        <translation>Dateneingabe für Läufer/Schwimmer</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Sortieren A-Z</source>
+        <translation>Sortieren A-Z</translation>
+    </message>
+    <message>
+        <source>Sortieren Z-A</source>
+        <translation>Sortieren Z-A</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Laufen</translation>
+    </message>
+    <message>
+        <source>Schwimmen</source>
+        <translation>Schwimmen</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Ski</source>
+        <translation>Ski</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>BITTE WARTEN</translation>
+    </message>
+    <message>
+        <source>Bitte nur Zahlen eingeben</source>
+        <translation>Bitte nur Zahlen eingeben</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm30</name>
     <message>
         <source>Strecke</source>

@@ -497,6 +497,257 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm3</name>
+    <message>
+        <source>%1 Fahrten gefunden</source>
+        <translation>%1 rides found</translation>
+    </message>
+    <message>
+        <source>Datum / Zeit</source>
+        <translation>Date / Time</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source> Leistung 1</source>
+        <translation> Power 1</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source> D HÖHE</source>
+        <translation> D ALT</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source> Leistung 2</source>
+        <translation> Power 2</translation>
+    </message>
+    <message>
+        <source>Kommentar2</source>
+        <translation>Comment2</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Daybook</translation>
+    </message>
+    <message>
+        <source>kein Kommentar</source>
+        <translation>no comment</translation>
+    </message>
+    <message>
+        <source>Gesamtzeit</source>
+        <translation>Total time</translation>
+    </message>
+    <message>
+        <source>Alle Fahrten wählen</source>
+        <translation>Select all trips</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selective</translation>
+    </message>
+    <message>
+        <source>Anfangsdatum anklicken</source>
+        <translation>click start date</translation>
+    </message>
+    <message>
+        <source>Enddatum anklicken</source>
+        <translation>click end date</translation>
+    </message>
+    <message>
+        <source>Sortieren auf- oder abwärts (rechte Maustaste)</source>
+        <translation>Sorting up or down (right mouse button)</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Fahrt wirklich löschen?</source>
+        <translation>Do you want to delete the trip?</translation>
+    </message>
+    <message>
+        <source>Es wurden keine 2 Fahrten markiert</source>
+        <translation>Please select 2 trips</translation>
+    </message>
+    <message>
+        <source>Speicherintervalle ungleich</source>
+        <translation>Different recording rate</translation>
+    </message>
+    <message>
+        <source>Puls Aufzeichnung fehlerhaft</source>
+        <translation>Missing heartrate signal</translation>
+    </message>
+    <message>
+        <source>Bitte eine oder mehrere Fahrten markieren</source>
+        <translation>Please select one or more trips</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Graphic</translation>
+    </message>
+    <message>
+        <source>Fahrt als Grafik zeigen</source>
+        <translation>Display trip as graphic</translation>
+    </message>
+    <message>
+        <source>Zahlen</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Fahrt numerisch zeigen</source>
+        <translation>Display trip numerical</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (not available yet)</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Summary ride</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>2 Fahrten grafisch vergleichen</source>
+        <translation>Compare 2 trips as graphic</translation>
+    </message>
+    <message>
+        <source>P/RPM</source>
+        <translation>P/RPM</translation>
+    </message>
+    <message>
+        <source>Leistung/RPM Leistung/Geschwindigkeit analysieren</source>
+        <translation>Analyze power/RPM power/speed</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/HR</translation>
+    </message>
+    <message>
+        <source>Analyse Leistung - Puls</source>
+        <translation>Analyses of Power - HR </translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Fahrt löschen</source>
+        <translation>Delete trip</translation>
+    </message>
+    <message>
+        <source>Eintrag</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>Dateneingabe für Läufer/Schwimmer</source>
+        <translation>Data input for runners/swimmers</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Sortieren A-Z</source>
+        <translation>Sort A-Z</translation>
+    </message>
+    <message>
+        <source>Sortieren Z-A</source>
+        <translation>Sort Z-A</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Schwimmen</source>
+        <translation>Swimming</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Bike</translation>
+    </message>
+    <message>
+        <source>Ski</source>
+        <translation>Ski</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>PLEASE WAIT</translation>
+    </message>
+    <message>
+        <source>Bitte nur Zahlen eingeben</source>
+        <translation>Please enter numbers only</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm30</name>
     <message>
         <source>Strecke</source>

@@ -497,6 +497,257 @@
     </message>
 </context>
 <context>
+    <name>vx::TForm3</name>
+    <message>
+        <source>%1 Fahrten gefunden</source>
+        <translation>%1 recorridos encontrados</translation>
+    </message>
+    <message>
+        <source>Datum / Zeit</source>
+        <translation>Fecha / Hora</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source> Leistung 1</source>
+        <translation> Potencia 1</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Pulso</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Geschw.</source>
+        <translation>Veloc.</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source> D HÖHE</source>
+        <translation> D ALT</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source> Leistung 2</source>
+        <translation> Potencia 2</translation>
+    </message>
+    <message>
+        <source>Kommentar2</source>
+        <translation>Comentario2</translation>
+    </message>
+    <message>
+        <source>Gewicht</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>kein Kommentar</source>
+        <translation>sin comentario</translation>
+    </message>
+    <message>
+        <source>Gesamtzeit</source>
+        <translation>Tiempo total</translation>
+    </message>
+    <message>
+        <source>Alle Fahrten wählen</source>
+        <translation>Seleccionar todos los recorridos</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Anfangsdatum anklicken</source>
+        <translation>clic en fecha inicial</translation>
+    </message>
+    <message>
+        <source>Enddatum anklicken</source>
+        <translation>clic en fecha final</translation>
+    </message>
+    <message>
+        <source>Sortieren auf- oder abwärts (rechte Maustaste)</source>
+        <translation>Ordenar ascendente o descendente (botón derecho)</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Fahrt wirklich löschen?</source>
+        <translation>¿Quiere borrar el recorrido?</translation>
+    </message>
+    <message>
+        <source>Es wurden keine 2 Fahrten markiert</source>
+        <translation>Favor de seleccionar dos recorridos</translation>
+    </message>
+    <message>
+        <source>Speicherintervalle ungleich</source>
+        <translation>Ritmo de registro diferente</translation>
+    </message>
+    <message>
+        <source>Puls Aufzeichnung fehlerhaft</source>
+        <translation>Fallo de señal de pulso</translation>
+    </message>
+    <message>
+        <source>Bitte eine oder mehrere Fahrten markieren</source>
+        <translation>Seleccione uno o más recorridos</translation>
+    </message>
+    <message>
+        <source>Grafik</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Fahrt als Grafik zeigen</source>
+        <translation>Mostrar recorrido como gráfico</translation>
+    </message>
+    <message>
+        <source>Zahlen</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Fahrt numerisch zeigen</source>
+        <translation>Mostrar recorrido en números</translation>
+    </message>
+    <message>
+        <source> (noch nicht verfügbar)</source>
+        <translation> (todavía no disponible)</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Auswertung Fahrt</source>
+        <translation>Resumen del recorrido</translation>
+    </message>
+    <message>
+        <source>Vergleich</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>2 Fahrten grafisch vergleichen</source>
+        <translation>Comparar 2 recorridos en gráfico</translation>
+    </message>
+    <message>
+        <source>P/RPM</source>
+        <translation>P/RPM</translation>
+    </message>
+    <message>
+        <source>Leistung/RPM Leistung/Geschwindigkeit analysieren</source>
+        <translation>Analizar potencia/RPM potencia/velocidad</translation>
+    </message>
+    <message>
+        <source>P/HF</source>
+        <translation>P/FC</translation>
+    </message>
+    <message>
+        <source>Analyse Leistung - Puls</source>
+        <translation>Análisis potencia - pulso</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Fahrt löschen</source>
+        <translation>Borrar recorrido</translation>
+    </message>
+    <message>
+        <source>Eintrag</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Dateneingabe für Läufer/Schwimmer</source>
+        <translation>Entrada de datos para corredores/nadadores</translation>
+    </message>
+    <message>
+        <source>Alle</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Sortieren A-Z</source>
+        <translation>Ordenar A-Z</translation>
+    </message>
+    <message>
+        <source>Sortieren Z-A</source>
+        <translation>Ordenar Z-A</translation>
+    </message>
+    <message>
+        <source>Übernehmen</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Verwerfen</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Dauer</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Laufen</source>
+        <translation>Correr</translation>
+    </message>
+    <message>
+        <source>Schwimmen</source>
+        <translation>Natación</translation>
+    </message>
+    <message>
+        <source>Rad</source>
+        <translation>Bicicleta</translation>
+    </message>
+    <message>
+        <source>Ski</source>
+        <translation>Esquí</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>BITTE WARTEN</source>
+        <translation>ESPERE POR FAVOR</translation>
+    </message>
+    <message>
+        <source>Bitte nur Zahlen eingeben</source>
+        <translation>Introduzca solo números</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm30</name>
     <message>
         <source>Strecke</source>

@@ -5,10 +5,12 @@
 
 #include <cstdio>
 #include "analysis/ui/tform400.h"
+#include "app/language_file.h"
 #include "app/startup.h"
 #include "app/ui/application.h"
 #include "app/ui/help_window.h"
 #include "app/ui/tform1.h"
+#include "diary/ui/tform3.h"
 #include "import/ui/import_window.h"
 #include "import/ui/tform570.h"
 #include "trip/paths.h"
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
     vx::TForm1 main_window(app, &help);
     vx::TForm400 power_model(app, &main_window);
     vx::TForm570 fit_import(app);
+    vx::TForm3 diary(app);
     vx::TForm30 trip_view(app);
     vx::TForm540 hrm_import(app);
     vx::TForm560 srm_import(app);
@@ -76,7 +79,25 @@ int main(int argc, char** argv) {
         power_model.move(fit_import.pos());
         power_model.exec();
     };
-    fit_import.onClosed = [&] { main_window.flushInfo(); };
+    auto open_diary = [&] {
+        main_window.flushInfo();
+        diary.openFromMainWindow();
+    };
+    fit_import.onClosed = open_diary;
+    main_window.openDiary = open_diary;
+    diary.openTripView = [&](const std::string& path, const QString& title) {
+        trip_view.showTrip(path, title, true);
+    };
+    diary.showHelpPage = [&](int page) {
+        const std::string file = vx::HelpPagePath(app.trips.paths, app.settings.language, page,
+                                                  app.settings.data_source);
+        if (!file.empty()) help.ShowPageFile(QString::fromStdString(file));
+    };
+    trip_view.openDiary = [&] {
+        diary.show();
+        diary.raise();
+        diary.activateWindow();
+    };
     main_window.importers[vx::DataSource::Fit] = [&] { fit_import.start(); };
     for (vx::ImportWindow* w :
          {static_cast<vx::ImportWindow*>(&hrm_import), static_cast<vx::ImportWindow*>(&srm_import),
@@ -86,7 +107,7 @@ int main(int argc, char** argv) {
             power_model.move(w->pos());
             power_model.exec();
         };
-        w->onClosed = [&] { main_window.flushInfo(); };
+        w->onClosed = open_diary;
     }
     main_window.importers[vx::DataSource::Hrm] = [&] { hrm_import.start(); };
     main_window.importers[vx::DataSource::Srm] = [&] { srm_import.start(); };

@@ -159,7 +159,7 @@ void TForm1::build() {
 
     // Commands whose windows come later stay visibly disabled.
     for (CommandButton* b :
-         {SB_DB, SB_DATA, SB_DATA_PC, SB_KAL, SB_UDIS, SB_KILLTRIP, SB_BRE2, SB_DEF_MAIL, SB_G6,
+         {SB_DATA, SB_DATA_PC, SB_KAL, SB_UDIS, SB_KILLTRIP, SB_BRE2, SB_DEF_MAIL, SB_G6,
           SB_CAL_NEW, SB_TO_COL, SB_DEO_DEO, SB_DB_CSV, SB_DEO, SB_SETTIME, SB_UPDATE})
         markUnavailable(b);
 
@@ -415,6 +415,7 @@ void TForm1::SB_DBClick() {
             QStringLiteral(" %1 ").arg(tr("Es sind keine Fahrten für diesen Fahrer gespeichert!")));
         return;
     }
+    if (openDiary) openDiary();
 }
 
 void TForm1::SB_U_DATAClick() {

@@ -102,6 +102,8 @@ class TForm1 : public QWidget {
     std::function<QColor(const QColor&)> pickColour;
     // Called when a trip from the command line is ready for the single-trip view.
     std::function<void()> openTripView;
+    // The diary, opened by SB_DB once the rider and trip checks pass.
+    std::function<void()> openDiary;
     // The import windows of the data sources, started by the download button.
     std::map<DataSource, std::function<void()>> importers;
     // Shows the lines other windows left in the info list.

@@ -148,6 +148,23 @@ class MainWindowTest : public QObject {
         QVERIFY(w.P_TOOLS->isVisible());
     }
 
+    void diaryOpensOnlyWithStoredRides() {
+        Session s(Named);
+        TForm1& w = *s.window;
+        int opened = 0;
+        w.openDiary = [&] { ++opened; };
+        QTest::mouseClick(w.SB_DB, Qt::LeftButton);
+        QCOMPARE(opened, 0);
+        QVERIFY(w.lastMessage().contains(QStringLiteral("Es sind keine Fahrten")));
+        Trip& t = *s.app.trip;
+        t.resetForImport();
+        t.count = 100;
+        for (int i = 1; i < 100; ++i) t.records[static_cast<std::size_t>(i)].time_s = i;
+        QVERIFY(StoreNewTrip(s.app.trips, s.app.settings, t, "20140316_093015__ANNA", 1).ok);
+        QTest::mouseClick(w.SB_DB, Qt::LeftButton);
+        QCOMPARE(opened, 1);
+    }
+
     void serviceWords() {
         Session s(Named);
         TForm1& w = *s.window;
@@ -279,8 +296,8 @@ class MainWindowTest : public QObject {
                           QStringLiteral(".png"));
             w.openLanguagePanel();
         }
-        QVERIFY(!w.SB_DB->isEnabled());
-        QVERIFY(w.SB_DB->toolTip().endsWith(QStringLiteral(" (noch nicht verfügbar)")));
+        QVERIFY(!w.SB_KAL->isEnabled());
+        QVERIFY(w.SB_KAL->toolTip().endsWith(QStringLiteral(" (noch nicht verfügbar)")));
     }
 
     void f5OpensPageZeroOrFourAfterTheToolPanel() {
