@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "app/startup.h"
+#include "app/ui/language.h"
 #include "diary/ui/tform3.h"
 #include "support/temp_dir.h"
 #include "trip/deo_file.h"
@@ -154,6 +155,19 @@ class TForm3Test : public QObject {
         QCOMPARE(r.app.trip->count, 40 * 60 + 1);
         QVERIFY(title.startsWith(QStringLiteral("20140313_0930150_ANNA")));
         r.diary->grab().save(QStringLiteral(VELOMATIX_SHOTS_DIR "/diary.png"));
+    }
+
+    void titlesFollowTheLanguage() {
+        Root r;
+        const std::optional<int> col = r.diary->diary().grid().GridColumnOf(DiaryColumn::Comment);
+        const char* expected[] = {"Kommentar", "Comment", "Comentario"};
+        for (int language : {1, 2, 0}) {
+            InstallLanguage(language);
+            QCoreApplication::processEvents();  // every window gets its LanguageChange
+            QCOMPARE(QString::fromStdString(r.diary->diary().grid().cell(0, *col)),
+                     QString::fromUtf8(expected[language]));
+            r.diary->grab().save(QStringLiteral(VELOMATIX_SHOTS_DIR "/diary_%1.png").arg(language));
+        }
     }
 };
 
