@@ -17,9 +17,9 @@ void CopySample(const TripRecord& from, TripRecord& to, std::int32_t t, bool ren
 // Drops the slow samples of records 1 .. count-1; returns how many were removed.
 std::int32_t RemoveStops(std::vector<TripRecord>& r, std::int32_t count, const PausePolicy& p,
                          bool has_motion_data) {
-    const std::int32_t unit =
-        p.seconds_per_sample > 0 ? p.seconds_per_sample
-                                 : (count > 3 ? r[3].time_s - r[2].time_s : 1);
+    const std::int32_t unit = p.seconds_per_sample > 0
+                                  ? p.seconds_per_sample
+                                  : (count > 3 ? r[3].time_s - r[2].time_s : 1);
     std::int32_t removed = 0, last = 0, slow = 0;
     bool moved = false;  // a moving sample has been kept
     for (std::int32_t k = 2; k < count; ++k) {

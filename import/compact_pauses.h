@@ -67,7 +67,7 @@ constexpr PausePolicy kTcxPausePolicy{
 enum class PauseResult {
     Unchanged,  // an indoor trip, left as it was
     Compacted,
-    TooShort,   // fewer than min_count records would remain; the trip is left as it was
+    TooShort,  // fewer than min_count records would remain; the trip is left as it was
 };
 
 // Compacts records 1 .. count-1 of the trip in place. remove_stops false keeps every sample

@@ -293,13 +293,13 @@ StorePrepared PrepareHrmStore(Trip& trip, const HrmImport& import, int sport_typ
 
 StoreResult StoreHrmTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
                          const HrmImport& import, int sport_type, const ImportStoreSteps& steps) {
-    const StorePrepared prepared = PrepareHrmStore(trip, import, sport_type, steps);
-    if (!prepared.ok) {
+    if (!import.ok) {
         StoreResult r;
-        r.message = prepared.message;
+        r.message = import.message;
         return r;
     }
-    return StoreNewTrip(trips, settings, trip, import.base_name, sport_type);
+    return StoreImportedTrip(trips, settings, trip, import.base_name, sport_type, import.buttons(),
+                             import.flags, HrmStoreRules(), steps);
 }
 
 }  // namespace vx

@@ -1,5 +1,6 @@
 #include "import/import_store.h"
 
+#include <memory>
 #include <vector>
 
 #include "import/fit_store.h"
@@ -95,14 +96,18 @@ StoreResult StoreImportedTrip(RiderTrips& trips, const Settings& settings, Trip&
                               const std::string& base_name, int sport_type,
                               const StoreButtons& buttons, const MotionFlags& flags,
                               const StoreRules& rules, const ImportStoreSteps& steps) {
+    // prepared on a copy: whatever refuses the store, the converted trip stays for another try
+    auto copy = std::make_unique<Trip>(trip);
     const StorePrepared prepared =
-        PrepareImportStore(trip, sport_type, buttons, flags, rules, steps);
+        PrepareImportStore(*copy, sport_type, buttons, flags, rules, steps);
     if (!prepared.ok) {
         StoreResult r;
         r.message = prepared.message;
         return r;
     }
-    return StoreNewTrip(trips, settings, trip, base_name, sport_type);
+    StoreResult r = StoreNewTrip(trips, settings, *copy, base_name, sport_type);
+    if (r.ok) trip = std::move(*copy);
+    return r;
 }
 
 }  // namespace vx

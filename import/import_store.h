@@ -76,8 +76,8 @@ StorePrepared PrepareImportStore(Trip& trip, int sport_type, const StoreButtons&
                                  const MotionFlags& flags, const StoreRules& rules,
                                  const ImportStoreSteps& steps);
 
-// Prepares and stores as a new trip under base_name; nothing is stored when the preparation
-// refuses (the result's message says why).
+// Prepares a copy of trip and stores it as a new trip under base_name; on success trip becomes
+// the stored trip, otherwise it stays the converted trip and the message says why.
 StoreResult StoreImportedTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
                               const std::string& base_name, int sport_type,
                               const StoreButtons& buttons, const MotionFlags& flags,

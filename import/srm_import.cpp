@@ -264,13 +264,13 @@ StorePrepared PrepareSrmStore(Trip& trip, const SrmImport& import, int sport_typ
 
 StoreResult StoreSrmTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
                          const SrmImport& import, int sport_type, const ImportStoreSteps& steps) {
-    const StorePrepared prepared = PrepareSrmStore(trip, import, sport_type, steps);
-    if (!prepared.ok) {
+    if (!import.ok) {
         StoreResult r;
-        r.message = prepared.message;
+        r.message = import.message;
         return r;
     }
-    return StoreNewTrip(trips, settings, trip, import.base_name, sport_type);
+    return StoreImportedTrip(trips, settings, trip, import.base_name, sport_type, import.buttons(),
+                             import.flags, SrmStoreRules(), steps);
 }
 
 }  // namespace vx

@@ -379,13 +379,13 @@ StorePrepared PrepareTcxStore(Trip& trip, const TcxImport& import, int sport_typ
 
 StoreResult StoreTcxTrip(RiderTrips& trips, const Settings& settings, Trip& trip,
                          const TcxImport& import, int sport_type, const ImportStoreSteps& steps) {
-    const StorePrepared prepared = PrepareTcxStore(trip, import, sport_type, steps);
-    if (!prepared.ok) {
+    if (!import.ok) {
         StoreResult r;
-        r.message = prepared.message;
+        r.message = import.message;
         return r;
     }
-    return StoreNewTrip(trips, settings, trip, import.base_name, sport_type);
+    return StoreImportedTrip(trips, settings, trip, import.base_name, sport_type, import.buttons(),
+                             import.flags, TcxStoreRules(), steps);
 }
 
 }  // namespace vx
