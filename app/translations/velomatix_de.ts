@@ -1552,38 +1552,6 @@
         <source>Ohne Pausen</source>
         <translation>Ohne Pausen</translation>
     </message>
-    <message>
-        <source>Rad Leistung</source>
-        <translation>Rad Leistung</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Leistung</source>
-        <translation>Trainingsbereiche Leistung</translation>
-    </message>
-    <message>
-        <source>Rad Puls</source>
-        <translation>Rad Puls</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Rad)</source>
-        <translation>Trainingsbereiche Puls (Rad)</translation>
-    </message>
-    <message>
-        <source>Laufen</source>
-        <translation>Laufen</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Laufen)</source>
-        <translation>Trainingsbereiche Puls (Laufen)</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>BITTE WARTEN</source>
-        <translation>BITTE WARTEN</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm7</name>

@@ -1099,38 +1099,6 @@
         <source>Ohne Pausen</source>
         <translation>No stops</translation>
     </message>
-    <message>
-        <source>Rad Leistung</source>
-        <translation>Bike power</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Leistung</source>
-        <translation>training zones power</translation>
-    </message>
-    <message>
-        <source>Rad Puls</source>
-        <translation>Bike HR</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Rad)</source>
-        <translation>training zones HR (bike)</translation>
-    </message>
-    <message>
-        <source>Laufen</source>
-        <translation>Run</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Laufen)</source>
-        <translation>training zones HR (run)</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>BITTE WARTEN</source>
-        <translation>PLEASE WAIT</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm7</name>

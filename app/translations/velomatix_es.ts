@@ -1099,38 +1099,6 @@
         <source>Ohne Pausen</source>
         <translation>Sin pausas</translation>
     </message>
-    <message>
-        <source>Rad Leistung</source>
-        <translation>Bici potencia</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Leistung</source>
-        <translation>zonas de entrenamiento potencia</translation>
-    </message>
-    <message>
-        <source>Rad Puls</source>
-        <translation>Bici pulso</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Rad)</source>
-        <translation>zonas de entrenamiento pulso (bici)</translation>
-    </message>
-    <message>
-        <source>Laufen</source>
-        <translation>Correr</translation>
-    </message>
-    <message>
-        <source>Trainingsbereiche Puls (Laufen)</source>
-        <translation>zonas de entrenamiento pulso (correr)</translation>
-    </message>
-    <message>
-        <source>Schließen</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>BITTE WARTEN</source>
-        <translation>ESPERE POR FAVOR</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm7</name>

@@ -32,6 +32,8 @@ ImportWindow::ImportWindow(AppState& app, const QString& extension, QWidget* par
     Memo->setMaximumBlockCount(400);
     Memo->setMinimumHeight(140);
     grid->addWidget(Memo, 2, 0, 1, 4);
+    options_ = new QGridLayout;
+    grid->addLayout(options_, 3, 0, 1, 4);
     auto button = [this](const char* name) {
         auto* b = new CommandButton(QString::fromLatin1(name), this);
         b->setMinimumSize(110, 34);
@@ -41,20 +43,20 @@ ImportWindow::ImportWindow(AppState& app, const QString& extension, QWidget* par
     SB_BPU = button("SB_BPU");
     SB_LPU = button("SB_LPU");
     SB_CLOSE = button("SB_CLOSE");
-    grid->addWidget(SB_BPO, 3, 0);
-    grid->addWidget(SB_BPU, 3, 1);
-    grid->addWidget(SB_LPU, 3, 2);
-    grid->addWidget(SB_CLOSE, 3, 3);
+    grid->addWidget(SB_BPO, 4, 0);
+    grid->addWidget(SB_BPU, 4, 1);
+    grid->addWidget(SB_LPU, 4, 2);
+    grid->addWidget(SB_CLOSE, 4, 3);
     P_Wait = new QLabel(this);
     P_Wait->setObjectName(QStringLiteral("P_Wait"));
     P_Wait->setAlignment(Qt::AlignCenter);
     P_Wait->hide();
-    grid->addWidget(P_Wait, 4, 0, 1, 4);
+    grid->addWidget(P_Wait, 5, 0, 1, 4);
     B_Wait = new QProgressBar(this);
     B_Wait->setObjectName(QStringLiteral("B_Wait"));
     B_Wait->setRange(0, 3000);
     B_Wait->hide();
-    grid->addWidget(B_Wait, 5, 0, 1, 4);
+    grid->addWidget(B_Wait, 6, 0, 1, 4);
 
     chooseFile = [this] {
         const QString lower = extension_.toLower();
@@ -102,6 +104,7 @@ void ImportWindow::start() {
     if (path.isEmpty()) {
         error_flag_ = true;
         hide();
+        if (diaryOnEveryClose() && onClosed) onClosed();
         return;
     }
     error_flag_ = false;
@@ -160,7 +163,7 @@ void ImportWindow::SB_CLOSEClick() {
 
 void ImportWindow::closeEvent(QCloseEvent* e) {
     e->accept();
-    if (!error_flag_ && onClosed) onClosed();
+    if ((!error_flag_ || diaryOnEveryClose()) && onClosed) onClosed();
 }
 
 // --- HRM ---

@@ -2,6 +2,7 @@
 // store buttons with the short-trip refusal, the progress bar and the diary on close.
 #pragma once
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -56,8 +57,12 @@ class ImportWindow : public QWidget {
   protected:
     virtual Read readFile(const std::string& path) = 0;
     virtual StoreResult storeTrip(int sport_type, const ImportStoreSteps& steps) = 0;
+    // FIT opens the diary however the window closed; the others only without the error flag.
+    virtual bool diaryOnEveryClose() const { return false; }
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // Room in the layout between the information box and the buttons for a format's options.
+    QGridLayout* optionsLayout() const { return options_; }
     AppState& app_;
 
   private:
@@ -66,6 +71,7 @@ class ImportWindow : public QWidget {
     void enableButtons();
 
     QString extension_;
+    QGridLayout* options_ = nullptr;
     StoreButtons buttons_;
     bool error_flag_ = true;
 };
