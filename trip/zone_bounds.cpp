@@ -9,9 +9,14 @@ void ApplyZoneBounds(ZoneBlock& bounds, const ZoneEntry& entry, double threshold
 }
 
 int CountZonesShown(const RiderZones& rider_zones) {
+    // bounds behind the end mark are left-overs of an earlier, longer table
     int n = 1;
-    for (int i = 1; i <= 6; ++i)
-        if (rider_zones[0][i] != 0) ++n;
+    for (int i = 1; i <= 6; ++i) {
+        const std::uint16_t bound = rider_zones[0][i];
+        if (bound == 0) continue;
+        ++n;
+        if (bound >= 2500) break;
+    }
     return n;
 }
 

@@ -10,8 +10,8 @@ namespace vx {
 // [0], [7]..[9] zero; [10]..[14] keep what they held.
 void ApplyZoneBounds(ZoneBlock& bounds, const ZoneEntry& entry, double threshold);
 
-// 1 + the non-zero bounds among [1]..[6] of the rider's sport-type-0 entry: the bins "NULL" and
-// "Zone1".."Zone6" that the zone displays draw, at most 7.
+// 1 + the non-zero bounds among [1]..[6] of the rider's sport-type-0 entry up to and including
+// the end mark: the bins "NULL" and "Zone1".."Zone6" that the zone displays draw, at most 7.
 int CountZonesShown(const RiderZones& rider_zones);
 
 }  // namespace vx

@@ -171,8 +171,12 @@ void TForm1::ED_OKClick() {
     for (int i = 0; i < 10; ++i)
         *bytes[i] = static_cast<std::uint8_t>(std::max(0, RB[i]->currentIndex()));
     storeDeviceBike(RB[5]->currentIndex());
+    // all five unit choices of the panel reach the flags the other windows read
     SetBit(app_.settings.unit_flags, kUnitFeetMiles, r.length_units == 1);
     SetBit(app_.settings.unit_flags, kUnitFahrenheit, r.temperature_unit == 1);
+    SetBit(app_.settings.unit_flags, kUnitPounds, r.weight_unit == 1);
+    SetBit(app_.settings.unit_flags, kUnitAmPm, r.time_display == 1);
+    SetBit(app_.settings.unit_flags, kUnitUsDate, r.date_display == 1);
     app_.WriteSettings();
     hidePanels();
     flushInfo();

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "analysis/zone_refresh.h"
 #include "app/caption.h"
 #include "app/commands.h"
 #include "app/language_file.h"
@@ -223,6 +224,30 @@ TEST(Commands, SetThresholdOfAllTripsSkipsManualEntriesAndUnreadableTrips) {
                              app.settings.current_zones()));
     EXPECT_FLOAT_EQ(TripHeader(check.records[0]).zone_threshold(), 300);
     EXPECT_EQ(test::ReadBytes(damaged).size(), 6u);
+}
+
+TEST(ZoneRefresh, RecordedTripsGetTheNewBoundsAndZoneTimes) {
+    Root root;
+    root.Start();
+    AppState& app = root.app;
+    FillRide(*app.trip, 600);
+    const StoreResult stored =
+        StoreNewTrip(app.trips, app.settings, *app.trip, "20140316_093015__ANNA", 0);
+    ASSERT_TRUE(stored.ok);
+    app.trips.list.lines.insert(app.trips.list.lines.begin(), "20140310_000000_NR;000;");
+    app.trips.list.modified = false;
+    app.settings.zones[0][0] = {240, 90, 2500, 0, 0, 0, 0, 0, 0, 0};  // 200 W lies in zone 1 now
+    std::size_t last_total = 0;
+    EXPECT_EQ(RefreshAllZoneTimes(app.trips, app.settings,
+                                  [&](std::size_t, std::size_t total) { last_total = total; }),
+              1);
+    EXPECT_EQ(last_total, 2u);
+    EXPECT_TRUE(app.trips.modified());
+    Trip back;
+    ASSERT_TRUE(ReadTripPath(app.trips.paths.rider_folder + "/20140316_0930150_ANNA.DEO", back,
+                             app.settings.current_zones()));
+    EXPECT_FLOAT_EQ(back.zone_bounds[1], 240 * 0.9f);
+    EXPECT_FLOAT_EQ(back.zone_bounds[2], 240 * 25.0f);
 }
 
 TEST(ZoneEditor, AcceptedFieldsAreStoredInPercent) {

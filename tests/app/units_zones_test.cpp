@@ -44,6 +44,8 @@ TEST(Zones, CountZonesShown) {
     EXPECT_EQ(CountZonesShown(z), 5);
     z[0] = {250, 55, 75, 90, 105, 120, 150, 0, 0, 0};
     EXPECT_EQ(CountZonesShown(z), 7);
+    z[0] = {250, 60, 80, 2500, 105, 120, 150, 0, 0, 0};  // an editor left the old bounds behind
+    EXPECT_EQ(CountZonesShown(z), 4);
 }
 
 }  // namespace

@@ -261,6 +261,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(st.riders[0].weight_kg, 72.0f);  // not edited: no drift through the field
         QCOMPARE(st.riders[0].weight_unit, std::uint8_t(1));
         QCOMPARE(st.unit_flags & kUnitFeetMiles, int(kUnitFeetMiles));
+        QCOMPARE(st.unit_flags & kUnitPounds, int(kUnitPounds));
+        QCOMPARE(st.unit_flags & kUnitAmPm, 0);
         QCOMPARE(st.riders[0].bikes[0].wheel_mm, 2105.0f);
     }
 
