@@ -36,7 +36,9 @@ std::unique_ptr<Trip> MakeTrip(const std::vector<Sample>& samples) {
     return trip;
 }
 
-void Append(std::vector<Sample>& v, int n, Sample s) { v.insert(v.end(), n, s); }
+void Append(std::vector<Sample>& v, int n, Sample s) {
+    v.insert(v.end(), n, s);
+}
 
 TEST(CompactPauses, AStandstillInTheRideIsRemovedAndItsTimeKept) {
     std::vector<Sample> s;
@@ -75,7 +77,7 @@ TEST(CompactPauses, SlowRunsKeepTwoSamplesAndShortPausesVanish) {
     Append(s, 10, {20});
     Append(s, 1, {0, false});  // one second standing: removed, a 1 s pause is not kept
     Append(s, 10, {20});
-    Append(s, 5, {1.0f});      // slow but moving: two kept, three removed
+    Append(s, 5, {1.0f});  // slow but moving: two kept, three removed
     Append(s, 60, {20});
     auto trip = MakeTrip(s);
     ASSERT_EQ(CompactPauses(*trip, kFitPausePolicy, true), PauseResult::Compacted);
@@ -100,8 +102,8 @@ TEST(CompactPauses, FewerThanSixtyRecordsFailAndLeaveTheTripAsItWas) {
                                            {59, 0, false, PauseResult::TooShort, 0},
                                            {60, 0, false, PauseResult::Compacted, 60},
                                            {20, 40, false, PauseResult::Compacted, 60}}) {
-        SCOPED_TRACE(testing::Message() << c.moving << " + " << c.standing << " remove_stops "
-                                        << c.remove_stops);
+        SCOPED_TRACE(testing::Message()
+                     << c.moving << " + " << c.standing << " remove_stops " << c.remove_stops);
         std::vector<Sample> s;
         Append(s, c.moving, {20});
         Append(s, c.standing, {0, false});

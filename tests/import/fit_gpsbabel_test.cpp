@@ -143,10 +143,10 @@ TEST(FitGpsbabel, WrittenLayoutsTheEncoderAvoidsAgree) {
     // gpsbabel needs for a track point. gpsbabel adds a compressed header's 5-bit time to the
     // last full timestamp instead of replacing its low bits, so only the values of those
     // messages are compared (their times are checked against the rule in the decoder tests).
-    using test::FitFieldSpec;
-    std::vector<FitFieldSpec> fields = test::RecordFields();
+    using test::FitFieldLayout;
+    std::vector<FitFieldLayout> fields = test::RecordFields();
     fields.insert(fields.begin() + 1, {{0, 4, test::kFitSint32}, {1, 4, test::kFitSint32}});
-    std::vector<FitFieldSpec> untimed(fields.begin() + 1, fields.end());
+    std::vector<FitFieldLayout> untimed(fields.begin() + 1, fields.end());
     auto values = [](std::uint32_t t, std::uint32_t i) {
         std::vector<std::uint64_t> v = test::SteadyRecord(t, i);
         v.insert(v.begin() + 1, {580000000u + i * 100, 110000000u + i * 50});

@@ -103,7 +103,7 @@ TEST(FitImport, RawValuesConvertAndInvalidOnesAreAbsent) {
 
 TEST(FitImport, FieldsBeforeTheTimestampBelongToTheirOwnMessage) {
     FitWriter w;
-    std::vector<test::FitFieldSpec> fields = RecordFields();
+    std::vector<test::FitFieldLayout> fields = RecordFields();
     std::rotate(fields.begin(), fields.begin() + 1, fields.end());  // timestamp last
     w.define(3, kFitRecordMessage, fields);
     for (std::uint32_t i = 0; i < 100; ++i) {

@@ -12,7 +12,7 @@
 
 namespace vx::test {
 
-struct FitFieldSpec {
+struct FitFieldLayout {
     std::uint8_t number;
     std::uint8_t size;
     std::uint8_t base_type;
@@ -25,7 +25,7 @@ constexpr std::uint8_t kFitEnum = 0x00, kFitSint8 = 0x01, kFitUint8 = 0x02, kFit
                        kFitUint32z = 0x8C, kFitByte = 0x0D;
 
 // The record fields the import reads, timestamp first.
-inline std::vector<FitFieldSpec> RecordFields() {
+inline std::vector<FitFieldLayout> RecordFields() {
     return {{253, 4, kFitUint32}, {2, 2, kFitUint16}, {3, 1, kFitUint8},  {4, 1, kFitUint8},
             {5, 4, kFitUint32},   {6, 2, kFitUint16}, {7, 2, kFitUint16}, {13, 1, kFitSint8}};
 }
@@ -36,7 +36,7 @@ class FitWriter {
         bytes_.resize(header_size, 0);
     }
 
-    void define(std::uint8_t local, std::uint16_t global, std::vector<FitFieldSpec> fields,
+    void define(std::uint8_t local, std::uint16_t global, std::vector<FitFieldLayout> fields,
                 bool big_endian = false, std::vector<std::uint8_t> developer_sizes = {}) {
         bytes_.push_back(static_cast<std::uint8_t>(0x40 | (developer_sizes.empty() ? 0 : 0x20) |
                                                    (local & 0x0F)));
@@ -50,7 +50,7 @@ class FitWriter {
             bytes_.push_back(static_cast<std::uint8_t>(global >> 8));
         }
         bytes_.push_back(static_cast<std::uint8_t>(fields.size()));
-        for (const FitFieldSpec& f : fields)
+        for (const FitFieldLayout& f : fields)
             bytes_.insert(bytes_.end(), {f.number, f.size, f.base_type});
         if (!developer_sizes.empty()) {
             bytes_.push_back(static_cast<std::uint8_t>(developer_sizes.size()));
@@ -108,7 +108,7 @@ class FitWriter {
 
   private:
     struct Local {
-        std::vector<FitFieldSpec> fields;
+        std::vector<FitFieldLayout> fields;
         bool big_endian = false;
         std::size_t developer_bytes = 0;
     };

@@ -23,7 +23,7 @@ struct SrmRecord {
     std::int16_t temperature_dc = 215;
 };
 
-struct SrmMarkerSpec {
+struct SrmMarkerEntry {
     std::uint16_t first, last;
     std::string note;
 };
@@ -36,7 +36,7 @@ struct SrmFile {
     std::string comment = "Hausrunde";
     // Entry 0 covers the file; its last record is the record count unless set.
     std::optional<std::uint16_t> marker0_last;
-    std::vector<SrmMarkerSpec> markers;
+    std::vector<SrmMarkerEntry> markers;
     std::vector<std::pair<std::uint32_t, std::uint16_t>> blocks = {{3600000, 0}};  // 10:00:00
     std::vector<SrmRecord> records;
     std::optional<std::uint16_t> block_count, marker_count;
@@ -65,7 +65,7 @@ struct SrmFile {
             w.zeros(10);
         };
         marker(1, marker0_last.value_or(static_cast<std::uint16_t>(records.size())), "");
-        for (const SrmMarkerSpec& m : markers) marker(m.first, m.last, m.note);
+        for (const SrmMarkerEntry& m : markers) marker(m.first, m.last, m.note);
         for (auto [start, n] : blocks) {
             w.u32(start);
             w.u16(n);
