@@ -1454,22 +1454,6 @@
         <source>Einstellungen als Standard übernehmen</source>
         <translation>Einstellungen als Standard übernehmen</translation>
     </message>
-    <message>
-        <source>Höhendifferenz</source>
-        <translation>Höhendifferenz</translation>
-    </message>
-    <message>
-        <source>Arbeit</source>
-        <translation>Arbeit</translation>
-    </message>
-    <message>
-        <source>Gesamtstrecke</source>
-        <translation>Gesamtstrecke</translation>
-    </message>
-    <message>
-        <source>Gewählte Strecke</source>
-        <translation>Gewählte Strecke</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm400</name>

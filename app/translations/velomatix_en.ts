@@ -1001,22 +1001,6 @@
         <source>Einstellungen als Standard übernehmen</source>
         <translation>Apply settings as default</translation>
     </message>
-    <message>
-        <source>Höhendifferenz</source>
-        <translation>Altitude difference</translation>
-    </message>
-    <message>
-        <source>Arbeit</source>
-        <translation>Work</translation>
-    </message>
-    <message>
-        <source>Gesamtstrecke</source>
-        <translation>Total distance</translation>
-    </message>
-    <message>
-        <source>Gewählte Strecke</source>
-        <translation>Select distance</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm400</name>

@@ -1001,22 +1001,6 @@
         <source>Einstellungen als Standard übernehmen</source>
         <translation>Aplicar ajustes como predeterminados</translation>
     </message>
-    <message>
-        <source>Höhendifferenz</source>
-        <translation>Diferencia de altitud</translation>
-    </message>
-    <message>
-        <source>Arbeit</source>
-        <translation>Trabajo</translation>
-    </message>
-    <message>
-        <source>Gesamtstrecke</source>
-        <translation>Distancia total</translation>
-    </message>
-    <message>
-        <source>Gewählte Strecke</source>
-        <translation>Distancia elegida</translation>
-    </message>
 </context>
 <context>
     <name>vx::TForm400</name>

@@ -8,6 +8,7 @@
 #include <QProgressDialog>
 #include <QVBoxLayout>
 
+#include "app/ui/summary_texts.h"
 #include "diary/diary_entries.h"
 #include "diary/diary_notes.h"
 #include "trip/trip_list.h"
@@ -461,11 +462,8 @@ void TForm3::SB_AWClick() {
         SB_AW->setChecked(false);
         return;
     }
-    SummaryLabels labels;
-    labels.time = tr("Zeit").toStdString();
-    labels.distance = tr("Strecke").toStdString();
-    const SummaryOverlay r =
-        diary_.ShowSummaryOverlay(app_.trips, app_.settings, labels, row, *app_.trip);
+    const SummaryOverlay r = diary_.ShowSummaryOverlay(app_.trips, app_.settings,
+                                                       TranslatedSummaryLabels(), row, *app_.trip);
     if (!r.ok) {
         SB_AW->setChecked(false);
         L_MSG->setText(Q(r.message));

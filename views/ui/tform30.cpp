@@ -10,6 +10,7 @@
 
 #include "app/language_file.h"
 #include "app/ui/help_window.h"
+#include "app/ui/summary_texts.h"
 #include "trip/cp1252.h"
 #include "trip/deo_file.h"
 
@@ -341,22 +342,6 @@ void TForm30::retranslate() {
     CB_GLA->setCurrentIndex(std::max(0, level));
 }
 
-SummaryLabels TForm30::summaryLabels() const {
-    SummaryLabels l;
-    l.time = tr("Zeit").toStdString();
-    l.distance = tr("Strecke").toStdString();
-    l.altitude_difference = tr("Höhendifferenz").toStdString();
-    l.altitude = tr("Höhe").toStdString();
-    l.work = tr("Arbeit").toStdString();
-    l.hr = tr("Puls").toStdString();
-    l.average = tr("Mittel").toStdString();
-    l.total_distance = tr("Gesamtstrecke").toStdString();
-    l.select_distance = tr("Gewählte Strecke").toStdString();
-    l.speed = tr("Geschwindigkeit").toStdString();
-    l.gradient = tr("Steigung").toStdString();
-    return l;
-}
-
 void TForm30::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::LanguageChange) retranslate();
@@ -530,7 +515,7 @@ void TForm30::SB_ZVClick() {
 }
 
 void TForm30::SB_AWClick() {
-    model_.ShowTripSummary(summaryLabels());
+    model_.ShowTripSummary(TranslatedSummaryLabels());
     refreshSummary();
 }
 

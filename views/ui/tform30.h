@@ -88,7 +88,6 @@ class TForm30 : public QWidget {
     void refreshButtons();
     void showHelpPage();
     void showNote();
-    SummaryLabels summaryLabels() const;
     CurveSettingsForm formFromPanel() const;
 
     AppState& app_;
