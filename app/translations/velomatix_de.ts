@@ -44,6 +44,53 @@
     </message>
 </context>
 <context>
+    <name>vx::SummaryTexts</name>
+    <message>
+        <source>Zeit</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Höhendifferenz</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Puls</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Gesamtstrecke</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Gewählte Strecke</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Steigung</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm1</name>
     <message>
         <source> (noch nicht verfügbar)</source>

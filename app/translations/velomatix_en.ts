@@ -44,6 +44,53 @@
     </message>
 </context>
 <context>
+    <name>vx::SummaryTexts</name>
+    <message>
+        <source>Zeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Altitude difference</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>HR</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Select distance</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Gradient</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm1</name>
     <message>
         <source> (noch nicht verfügbar)</source>

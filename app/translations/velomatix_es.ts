@@ -44,6 +44,53 @@
     </message>
 </context>
 <context>
+    <name>vx::SummaryTexts</name>
+    <message>
+        <source>Zeit</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Strecke</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Höhendifferenz</source>
+        <translation>Diferencia de altitud</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Altitud</translation>
+    </message>
+    <message>
+        <source>Arbeit</source>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Puls</source>
+        <translation>Pulso</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Gesamtstrecke</source>
+        <translation>Distancia total</translation>
+    </message>
+    <message>
+        <source>Gewählte Strecke</source>
+        <translation>Distancia elegida</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Steigung</source>
+        <translation>Pendiente</translation>
+    </message>
+</context>
+<context>
     <name>vx::TForm1</name>
     <message>
         <source> (noch nicht verfügbar)</source>

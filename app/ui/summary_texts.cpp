@@ -9,17 +9,17 @@ SummaryLabels TranslatedSummaryLabels() {
         return QCoreApplication::translate("vx::SummaryTexts", text).toStdString();
     };
     SummaryLabels l;
-    l.time = t("Zeit");
-    l.distance = t("Strecke");
-    l.altitude_difference = t("Höhendifferenz");
-    l.altitude = t("Höhe");
-    l.work = t("Arbeit");
-    l.hr = t("Puls");
-    l.average = t("Mittel");
-    l.total_distance = t("Gesamtstrecke");
-    l.select_distance = t("Gewählte Strecke");
-    l.speed = t("Geschwindigkeit");
-    l.gradient = t("Steigung");
+    l.time = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Zeit"));
+    l.distance = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Strecke"));
+    l.altitude_difference = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Höhendifferenz"));
+    l.altitude = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Höhe"));
+    l.work = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Arbeit"));
+    l.hr = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Puls"));
+    l.average = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Mittel"));
+    l.total_distance = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Gesamtstrecke"));
+    l.select_distance = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Gewählte Strecke"));
+    l.speed = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Geschwindigkeit"));
+    l.gradient = t(QT_TRANSLATE_NOOP("vx::SummaryTexts", "Steigung"));
     return l;
 }
 
