@@ -79,7 +79,9 @@ int main(int argc, char** argv) {
         power_model.move(fit_import.pos());
         power_model.exec();
     };
+    bool closing = false;
     auto open_diary = [&] {
+        if (closing) return;
         main_window.flushInfo();
         diary.openFromMainWindow();
     };
@@ -115,6 +117,16 @@ int main(int argc, char** argv) {
     main_window.openTripView = [&] {
         const std::string path = vx::StartFilePath(app.start_file);
         trip_view.showTrip(path, QString::fromStdString(path), false);
+    };
+
+    // the program ends with its main window, whatever else is open
+    QList<QWidget*> others = {&help,       &diary,      &trip_view,  &fit_import,
+                              &hrm_import, &srm_import, &tcx_import, &power_model};
+    for (QWidget* w : others) w->setAttribute(Qt::WA_QuitOnClose, false);
+    main_window.onClosing = [others, &closing] {
+        closing = true;
+        for (QWidget* w : others)
+            if (w->isVisible()) w->close();
     };
 
     main_window.show();

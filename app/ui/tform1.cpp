@@ -612,6 +612,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
         }
     }
     if (help_) help_->close();
+    if (onClosing) onClosing();
     e->accept();
 }
 

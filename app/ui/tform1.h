@@ -106,6 +106,8 @@ class TForm1 : public QWidget {
     std::function<void()> openDiary;
     // The import windows of the data sources, started by the download button.
     std::map<DataSource, std::function<void()>> importers;
+    // Called when the window closes after the save point: the other windows close with it.
+    std::function<void()> onClosing;
     // Shows the lines other windows left in the info list.
     void flushInfo();
 

@@ -111,11 +111,15 @@ class StartCloseTest : public QObject {
         // a folder in place of the trip list: the list cannot be written
         std::filesystem::remove(app.trips.paths.trip_list);
         std::filesystem::create_directory(app.trips.paths.trip_list);
+        int others_closed = 0;
+        w->onClosing = [&] { ++others_closed; };
         Answer(QMessageBox::Cancel);
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
+        QCOMPARE(others_closed, 0);  // cancelled: every window stays
         Answer(QMessageBox::Discard);
         QVERIFY(w->close());
+        QCOMPARE(others_closed, 1);
         // with a writable list the close saves it
         AppState app2;
         test::TempDir dir2;
