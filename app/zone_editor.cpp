@@ -65,6 +65,9 @@ ZoneAccept AcceptZoneFields(const ZoneEntry& entry, int sport_type, const ZoneEd
         char buf[96];
         std::snprintf(buf, sizeof buf, "The threshold must lie between %.0f and %.0f.", lo, hi);
         r.message = buf;
+        r.refusal = ZoneRefusal::Threshold;
+        r.threshold_min = static_cast<int>(lo);
+        r.threshold_max = static_cast<int>(hi);
         return r;
     }
     double q = absolute ? threshold * 0.01 : 1.0;
@@ -77,6 +80,7 @@ ZoneAccept AcceptZoneFields(const ZoneEntry& entry, int sport_type, const ZoneEd
     }
     if (bounds.empty()) {
         r.message = "Enter at least one zone bound.";
+        r.refusal = ZoneRefusal::NoBounds;
         return r;
     }
     std::sort(bounds.begin(), bounds.end());

@@ -25,9 +25,13 @@ void ResetImplausibleZones(ZoneEntry& entry);
 // (the end mark and what follows it) are shown empty.
 ZoneEditorFields ShowZoneFields(const ZoneEntry& entry, bool absolute);
 
+enum class ZoneRefusal { None, Threshold, NoBounds };
+
 struct ZoneAccept {
     bool ok = false;
-    std::string message;  // why nothing was stored
+    ZoneRefusal refusal = ZoneRefusal::None;
+    int threshold_min = 0, threshold_max = 0;  // the range a refused threshold must lie in
+    std::string message;                       // why nothing was stored
     ZoneEntry entry{};
     bool bound1_changed = false;
 };

@@ -995,6 +995,14 @@
     &lt;message&gt;
         &lt;source&gt;Diese Quelle ist noch nicht verfügbar</translation>
     </message>
+    <message>
+        <source>Die Schwelle muss zwischen %1 und %2 liegen.</source>
+        <translation>Die Schwelle muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>Bitte mindestens eine Zonengrenze eingeben.</source>
+        <translation>Bitte mindestens eine Zonengrenze eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>vx::TForm3</name>

@@ -542,6 +542,14 @@
         <source>Diese Quelle ist noch nicht verfügbar</source>
         <translation>This source is not available yet</translation>
     </message>
+    <message>
+        <source>Die Schwelle muss zwischen %1 und %2 liegen.</source>
+        <translation>The threshold must lie between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Bitte mindestens eine Zonengrenze eingeben.</source>
+        <translation>Please enter at least one zone bound.</translation>
+    </message>
 </context>
 <context>
     <name>vx::TForm3</name>

@@ -542,6 +542,14 @@
         <source>Diese Quelle ist noch nicht verfügbar</source>
         <translation>Esta fuente todavía no está disponible</translation>
     </message>
+    <message>
+        <source>Die Schwelle muss zwischen %1 und %2 liegen.</source>
+        <translation>El umbral debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Bitte mindestens eine Zonengrenze eingeben.</source>
+        <translation>Introduzca al menos un límite de zona.</translation>
+    </message>
 </context>
 <context>
     <name>vx::TForm3</name>

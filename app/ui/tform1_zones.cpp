@@ -178,7 +178,11 @@ void TForm1::GLS_OKClick() {
     }
     const ZoneAccept r = AcceptZoneFields(entry, zone_sport_, f, GLS_RB2->isChecked());
     if (!r.ok) {
-        showMessage(QString::fromStdString(r.message));
+        showMessage(r.refusal == ZoneRefusal::Threshold
+                        ? tr("Die Schwelle muss zwischen %1 und %2 liegen.")
+                              .arg(r.threshold_min)
+                              .arg(r.threshold_max)
+                        : tr("Bitte mindestens eine Zonengrenze eingeben."));
         return;
     }
     L_Wait->show();
