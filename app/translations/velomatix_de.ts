@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>vx::CoreMessages</name>
+    <message>
+        <source>The date must be a day from 01.01.2000 to 31.12.2099.</source>
+        <translation>Das Datum muss ein Tag vom 01.01.2000 bis 31.12.2099 sein.</translation>
+    </message>
+    <message>
+        <source>The start time is not a time of day.</source>
+        <translation>Die Startzeit ist keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>The duration must not be negative.</source>
+        <translation>Die Dauer darf nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The distance must be a number of 0 or more.</source>
+        <translation>Die Strecke muss eine Zahl ab 0 sein.</translation>
+    </message>
+    <message>
+        <source>The heart rate must be a number from 0 to 300.</source>
+        <translation>Der Puls muss eine Zahl von 0 bis 300 sein.</translation>
+    </message>
+    <message>
+        <source>The temperature is not a plausible number.</source>
+        <translation>Die Temperatur ist keine plausible Zahl.</translation>
+    </message>
+    <message>
+        <source>The date or time does not exist.</source>
+        <translation>Datum oder Uhrzeit gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The date must lie between 01.01.2000 and 31.12.2099.</source>
+        <translation>Das Datum muss zwischen 01.01.2000 und 31.12.2099 liegen.</translation>
+    </message>
+    <message>
+        <source>DATEN NICHT AUSWERTBAR</source>
+        <translation>DATEN NICHT AUSWERTBAR</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>keine Messwerte</translation>
+    </message>
+</context>
+<context>
     <name>vx::ImportWindow</name>
     <message>
         <source>Rad Leistung</source>
@@ -1613,6 +1656,10 @@
     <message>
         <source>VERWERFEN</source>
         <translation>VERWERFEN</translation>
+    </message>
+    <message>
+        <source>Eine Fahrt mit diesem Datum und dieser Uhrzeit ist schon gespeichert.</source>
+        <translation>Eine Fahrt mit diesem Datum und dieser Uhrzeit ist schon gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>vx::CoreMessages</name>
+    <message>
+        <source>The date must be a day from 01.01.2000 to 31.12.2099.</source>
+        <translation>The date must be a day from 01.01.2000 to 31.12.2099.</translation>
+    </message>
+    <message>
+        <source>The start time is not a time of day.</source>
+        <translation>The start time is not a time of day.</translation>
+    </message>
+    <message>
+        <source>The duration must not be negative.</source>
+        <translation>The duration must not be negative.</translation>
+    </message>
+    <message>
+        <source>The distance must be a number of 0 or more.</source>
+        <translation>The distance must be a number of 0 or more.</translation>
+    </message>
+    <message>
+        <source>The heart rate must be a number from 0 to 300.</source>
+        <translation>The heart rate must be a number from 0 to 300.</translation>
+    </message>
+    <message>
+        <source>The temperature is not a plausible number.</source>
+        <translation>The temperature is not a plausible number.</translation>
+    </message>
+    <message>
+        <source>The date or time does not exist.</source>
+        <translation>The date or time does not exist.</translation>
+    </message>
+    <message>
+        <source>The date must lie between 01.01.2000 and 31.12.2099.</source>
+        <translation>The date must lie between 01.01.2000 and 31.12.2099.</translation>
+    </message>
+    <message>
+        <source>DATEN NICHT AUSWERTBAR</source>
+        <translation>DATEN NICHT AUSWERTBAR</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>no records</translation>
+    </message>
+</context>
+<context>
     <name>vx::ImportWindow</name>
     <message>
         <source>Rad Leistung</source>
@@ -1160,6 +1203,10 @@
     <message>
         <source>VERWERFEN</source>
         <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Eine Fahrt mit diesem Datum und dieser Uhrzeit ist schon gespeichert.</source>
+        <translation>A trip with this date and time is stored already.</translation>
     </message>
 </context>
 </TS>

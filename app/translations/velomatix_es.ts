@@ -9,6 +9,49 @@
     </message>
 </context>
 <context>
+    <name>vx::CoreMessages</name>
+    <message>
+        <source>The date must be a day from 01.01.2000 to 31.12.2099.</source>
+        <translation>La fecha debe ser un día del 01.01.2000 al 31.12.2099.</translation>
+    </message>
+    <message>
+        <source>The start time is not a time of day.</source>
+        <translation>La hora de inicio no es una hora del día.</translation>
+    </message>
+    <message>
+        <source>The duration must not be negative.</source>
+        <translation>La duración no puede ser negativa.</translation>
+    </message>
+    <message>
+        <source>The distance must be a number of 0 or more.</source>
+        <translation>La distancia debe ser un número de 0 o más.</translation>
+    </message>
+    <message>
+        <source>The heart rate must be a number from 0 to 300.</source>
+        <translation>El pulso debe ser un número de 0 a 300.</translation>
+    </message>
+    <message>
+        <source>The temperature is not a plausible number.</source>
+        <translation>La temperatura no es un número plausible.</translation>
+    </message>
+    <message>
+        <source>The date or time does not exist.</source>
+        <translation>La fecha o la hora no existen.</translation>
+    </message>
+    <message>
+        <source>The date must lie between 01.01.2000 and 31.12.2099.</source>
+        <translation>La fecha debe estar entre 01.01.2000 y 31.12.2099.</translation>
+    </message>
+    <message>
+        <source>DATEN NICHT AUSWERTBAR</source>
+        <translation>DATEN NICHT AUSWERTBAR</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>sin registros</translation>
+    </message>
+</context>
+<context>
     <name>vx::ImportWindow</name>
     <message>
         <source>Rad Leistung</source>
@@ -1160,6 +1203,10 @@
     <message>
         <source>VERWERFEN</source>
         <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Eine Fahrt mit diesem Datum und dieser Uhrzeit ist schon gespeichert.</source>
+        <translation>Ya existe un recorrido con esta fecha y hora.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QProgressDialog>
 #include <QVBoxLayout>
 
+#include "app/ui/core_messages.h"
 #include "app/ui/summary_texts.h"
 #include "diary/diary_entries.h"
 #include "diary/diary_notes.h"
@@ -556,7 +557,7 @@ void TForm3::acceptEntry() {
     for (int k = 0; k < 5; ++k)
         if (NR_KIND[static_cast<std::size_t>(k)]->isChecked()) e.kind = k + 3;
     if (const std::string why = CheckManualEntry(e); !why.empty()) {
-        L_MSG->setText(Q(why));
+        L_MSG->setText(CoreMessage(why));
         return;
     }
     const ManualEntrySave r = edit_row_ >= 0

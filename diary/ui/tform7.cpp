@@ -2,6 +2,7 @@
 
 #include <QEvent>
 
+#include "app/ui/core_messages.h"
 #include "diary/date_entry.h"
 
 namespace vx {
@@ -79,7 +80,10 @@ void TForm7::ED_OKClick() {
     const DateEntryResult r = DateEntryBaseName(picked, app_.settings.rider_folder, app_.trips.list,
                                                 app_.trips.paths.rider_folder);
     if (!r) {
-        L_Msg->setText(QString::fromStdString(r.message));
+        L_Msg->setText(
+            r.refusal == DateEntryRefusal::TripExists
+                ? tr("Eine Fahrt mit diesem Datum und dieser Uhrzeit ist schon gespeichert.")
+                : CoreMessage(r.message));
         return;
     }
     if (buffer_) *buffer_ = r.base_name;

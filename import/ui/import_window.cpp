@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 
+#include "app/ui/core_messages.h"
 #include "import/hrm_import.h"
 #include "import/srm_import.h"
 #include "import/tcx_import.h"
@@ -132,8 +133,8 @@ void ImportWindow::loadFile(const QString& path) {
         Label1->setText(QString::fromStdString(r.base_name));
         P_Wait->hide();
     } else {
-        Label1->setText(QString::fromStdString(r.message));
-        P_Wait->setText(QString::fromStdString(r.message));
+        Label1->setText(CoreMessage(r.message));
+        P_Wait->setText(CoreMessage(r.message));
     }
     enableButtons();
 }
@@ -147,7 +148,7 @@ void ImportWindow::store(int sport_type) {
     if (!r.ok) {
         P_Wait->setStyleSheet(
             QStringLiteral("background: #ff0000; color: white; font-weight: bold;"));
-        P_Wait->setText(QString::fromStdString(r.message));
+        P_Wait->setText(CoreMessage(r.message));
         return;
     }
     if (!r.message.empty()) app_.info.push_back(r.message);
