@@ -59,7 +59,9 @@ TEST(Cli, ShowPrintsTheTripFields) {
     test::DeoFixture f;
     f.count = 12;
     f.flags = kNoteFlag;
-    f.note = test::NoteBytes("  Col du Gal\xE9""bier");
+    f.note = test::NoteBytes(
+        "  Col du Gal\xE9"
+        "bier");
     f.zone_bounds = ZoneBlock{};  // no marker: rebuilt from the data root's zones
     f.times = {0, 2, 4, 6};
     const std::string deo = dir.file("20140316_0930150_RIDER_1.DEO");
@@ -146,8 +148,8 @@ TEST(Cli, ExecutableExitCodes) {
     if (!exe) GTEST_SKIP() << "VELOMATIX_CLI not set";
     test::TempDir dir;
     const std::string err = dir.file("err.txt");
-    std::string cmd = std::string(exe) + " --data " + dir.path() + " show " + dir.file("none.DEO") +
-                      " 2>" + err;
+    std::string cmd =
+        std::string(exe) + " --data " + dir.path() + " show " + dir.file("none.DEO") + " 2>" + err;
     int status = std::system(cmd.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 2);
     auto text = test::ReadBytes(err);

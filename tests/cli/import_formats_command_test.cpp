@@ -9,8 +9,8 @@
 #include <optional>
 #include <sstream>
 
-#include "cli/cli.h"
 #include "support/temp_dir.h"
+#include "tests/cli/cli_run.h"
 #include "tests/import/import_fixtures.h"
 #include "tests/import/srm_writer.h"
 
@@ -19,55 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int code;
-    std::string out, err;
-};
-
-Result RunCli(const std::string& root, std::vector<std::string> args) {
-    args.insert(args.begin(), {"velomatix-cli", "--data", root});
-    std::ostringstream out, err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::string Value(const std::string& out, const std::string& key) {
-    std::istringstream in(out);
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(key + ": ", 0) == 0) return line.substr(key.size() + 2);
-    return "<missing>";
-}
-
-// TCX times are UTC; the base name is local time.
-class UtcZone {
-  public:
-    UtcZone() {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", "UTC0", 1);
-        tzset();
-    }
-    ~UtcZone() {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-  private:
-    std::optional<std::string> old_;
-};
-
-std::vector<std::string> Deos(const std::string& root) {
-    std::vector<std::string> out;
-    const fs::path folder = fs::path(root) / "DATA" / "ANNA";
-    if (!fs::exists(folder)) return out;
-    for (const auto& e : fs::directory_iterator(folder))
-        if (e.path().extension() == ".DEO") out.push_back(e.path().filename().string());
-    std::sort(out.begin(), out.end());
-    return out;
-}
+using test::Deos;
+using test::RunCli;
+using test::UtcZone;
+using test::Value;
 
 void WriteText(const std::string& path, const std::string& text) {
     test::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
@@ -129,7 +84,7 @@ TEST(CliImportFormats, StoresEachFormatByItsExtension) {
         test::TempDir root;
         std::vector<std::string> args = {"import", files.file(c.file), "--rider", "ANNA"};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const Result r = RunCli(root.path(), args);
+        const test::CliResult r = RunCli(root.path(), args);
         ASSERT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(Value(r.out, "base_name"), c.base_name);
         EXPECT_EQ(Value(r.out, "trip_number"), "1");
@@ -166,7 +121,7 @@ TEST(CliImportFormats, RefusalsStoreNothing) {
         SCOPED_TRACE(testing::PrintToString(c.args));
         std::vector<std::string> args = {"import", "--rider", "ANNA"};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const Result r = RunCli(root.path(), args);
+        const test::CliResult r = RunCli(root.path(), args);
         EXPECT_EQ(r.code, cli::kExitFailure);
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
         EXPECT_TRUE(Deos(root.path()).empty());
