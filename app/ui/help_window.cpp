@@ -46,15 +46,15 @@ bool TForm9::ShowPageFile(const QString& path) {
 }
 
 void InstallHelpPages(const Paths& paths) {
-    const QString marker = QString::fromStdString(paths.help_marker);
-    if (QFileInfo::exists(marker)) return;
-    const QString folder = QFileInfo(marker).absolutePath();
+    // every shipped page that the help folder lacks is copied, so pages of a newer version
+    // arrive too; pages already there (perhaps edited by the user) stay as they are
+    const QString folder = QFileInfo(QString::fromStdString(paths.help_marker)).absolutePath();
     QDir().mkpath(folder);
     QDirIterator it(QStringLiteral(":/help"));
     while (it.hasNext()) {
         const QString source = it.next();
         const QString target = folder + QLatin1Char('/') + QFileInfo(source).fileName();
-        QFile::remove(target);
+        if (QFileInfo::exists(target)) continue;
         if (QFile::copy(source, target))
             QFile::setPermissions(
                 target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);

@@ -29,8 +29,7 @@ class TForm9 : public QWidget {
 // Loads a help page file into a text field (Markdown); false when the file is missing.
 bool LoadHelpFile(QTextBrowser* target, const QString& path);
 
-// Copies the help pages shipped with the program into the help folder when the help marker
-// is missing there.
+// Copies the help pages shipped with the program that the help folder does not hold yet.
 void InstallHelpPages(const Paths& paths);
 
 }  // namespace vx

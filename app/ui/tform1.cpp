@@ -318,7 +318,6 @@ void TForm1::firstActivation() {
             return;
         }
     }
-    attachable_ = ListAttachableFolders(app_.trips.paths.data);
     flushInfo();
 }
 

@@ -507,8 +507,11 @@ void TForm3::SB_NO_RIDEClick() {
     NR_HR->clear();
     NR_TEMP->clear();
     NR_NOTE->clear();
-    for (QRadioButton* r : NR_KIND)
-        r->setAutoExclusive(false), r->setChecked(false), r->setAutoExclusive(true);
+    for (QRadioButton* r : NR_KIND) {
+        r->setAutoExclusive(false);  // an exclusive group cannot be cleared otherwise
+        r->setChecked(false);
+        r->setAutoExclusive(true);
+    }
     P_NR->adjustSize();
     P_NR->move(width() - P_NR->width() - 20, 60);
     P_NR->show();

@@ -8,9 +8,6 @@
 #include <QGridLayout>
 
 #include "app/ui/core_messages.h"
-#include "import/hrm_import.h"
-#include "import/srm_import.h"
-#include "import/tcx_import.h"
 
 namespace vx {
 
@@ -169,42 +166,34 @@ void ImportWindow::closeEvent(QCloseEvent* e) {
 
 // --- HRM ---
 
-struct TForm540::State {
-    HrmImport import;
-};
-
 TForm540::TForm540(AppState& app, QWidget* parent)
-    : ImportWindow(app, QStringLiteral("HRM"), parent), state_(std::make_shared<State>()) {
+    : ImportWindow(app, QStringLiteral("HRM"), parent) {
     setObjectName(QStringLiteral("TForm540"));
 }
 
 ImportWindow::Read TForm540::readFile(const std::string& path) {
-    state_->import = ImportHrmPath(path, app_.settings.rider_folder, *app_.trip);
-    const HrmImport& i = state_->import;
+    import_ = ImportHrmPath(path, app_.settings.rider_folder, *app_.trip);
+    const HrmImport& i = import_;
     Read r{i.ok, i.message, i.base_name, i.buttons(), {}, i.warnings, {}};
     r.look = QStringLiteral("%1 %2").arg(QString::fromStdString(i.mode)).arg(i.interval_s);
     return r;
 }
 
 StoreResult TForm540::storeTrip(int sport_type, const ImportStoreSteps& steps) {
-    return StoreHrmTrip(app_.trips, app_.settings, *app_.trip, state_->import, sport_type, steps);
+    return StoreHrmTrip(app_.trips, app_.settings, *app_.trip, import_, sport_type, steps);
 }
 
 // --- SRM ---
 
-struct TForm560::State {
-    SrmImport import;
-};
-
 TForm560::TForm560(AppState& app, QWidget* parent)
-    : ImportWindow(app, QStringLiteral("SRM"), parent), state_(std::make_shared<State>()) {
+    : ImportWindow(app, QStringLiteral("SRM"), parent) {
     setObjectName(QStringLiteral("TForm560"));
     SB_LPU->hide();  // an SRM file is always a bike ride
 }
 
 ImportWindow::Read TForm560::readFile(const std::string& path) {
-    state_->import = ImportSrmPath(path, app_.settings.rider_folder, *app_.trip);
-    const SrmImport& i = state_->import;
+    import_ = ImportSrmPath(path, app_.settings.rider_folder, *app_.trip);
+    const SrmImport& i = import_;
     Read r{i.ok, i.message, i.base_name, i.buttons(), {}, i.warnings, {}};
     if (i.ok) {
         r.memo = i.memo_lines();
@@ -223,23 +212,19 @@ ImportWindow::Read TForm560::readFile(const std::string& path) {
 }
 
 StoreResult TForm560::storeTrip(int sport_type, const ImportStoreSteps& steps) {
-    return StoreSrmTrip(app_.trips, app_.settings, *app_.trip, state_->import, sport_type, steps);
+    return StoreSrmTrip(app_.trips, app_.settings, *app_.trip, import_, sport_type, steps);
 }
 
 // --- TCX ---
 
-struct TForm510::State {
-    TcxImport import;
-};
-
 TForm510::TForm510(AppState& app, QWidget* parent)
-    : ImportWindow(app, QStringLiteral("TCX"), parent), state_(std::make_shared<State>()) {
+    : ImportWindow(app, QStringLiteral("TCX"), parent) {
     setObjectName(QStringLiteral("TForm510"));
 }
 
 ImportWindow::Read TForm510::readFile(const std::string& path) {
-    state_->import = ImportTcxPath(path, app_.settings.rider_folder, *app_.trip);
-    const TcxImport& i = state_->import;
+    import_ = ImportTcxPath(path, app_.settings.rider_folder, *app_.trip);
+    const TcxImport& i = import_;
     Read r{i.ok, i.message, i.base_name, i.buttons(), {}, i.warnings, {}};
     r.look = QStringLiteral("%1  %2")
                  .arg(QFileInfo(QString::fromStdString(path)).fileName())
@@ -248,7 +233,7 @@ ImportWindow::Read TForm510::readFile(const std::string& path) {
 }
 
 StoreResult TForm510::storeTrip(int sport_type, const ImportStoreSteps& steps) {
-    return StoreTcxTrip(app_.trips, app_.settings, *app_.trip, state_->import, sport_type, steps);
+    return StoreTcxTrip(app_.trips, app_.settings, *app_.trip, import_, sport_type, steps);
 }
 
 }  // namespace vx

@@ -12,7 +12,10 @@
 
 #include "app/app_state.h"
 #include "app/ui/command_button.h"
+#include "import/hrm_import.h"
 #include "import/import_store.h"
+#include "import/srm_import.h"
+#include "import/tcx_import.h"
 
 namespace vx {
 
@@ -87,8 +90,7 @@ class TForm540 : public ImportWindow {
     StoreResult storeTrip(int sport_type, const ImportStoreSteps& steps) override;
 
   private:
-    struct State;
-    std::shared_ptr<State> state_;
+    HrmImport import_;
 };
 
 // "SRM -> DEO": SRM power meter files.
@@ -102,8 +104,7 @@ class TForm560 : public ImportWindow {
     StoreResult storeTrip(int sport_type, const ImportStoreSteps& steps) override;
 
   private:
-    struct State;
-    std::shared_ptr<State> state_;
+    SrmImport import_;
 };
 
 // "TCX -> DEO": Garmin training centre files.
@@ -117,8 +118,7 @@ class TForm510 : public ImportWindow {
     StoreResult storeTrip(int sport_type, const ImportStoreSteps& steps) override;
 
   private:
-    struct State;
-    std::shared_ptr<State> state_;
+    TcxImport import_;
 };
 
 }  // namespace vx

@@ -220,6 +220,7 @@ void TForm30::build() {
     auto* gl = new QHBoxLayout;
     L_Gla = new QLabel(P_EIN_SK);
     CB_GLA = new QComboBox(P_EIN_SK);
+    fillSmoothingList(10);
     CB_GLA->setObjectName(QStringLiteral("CB_GLA"));
     gl->addWidget(L_Gla);
     gl->addWidget(CB_GLA);
@@ -332,14 +333,15 @@ void TForm30::retranslate() {
     BU_OK->setText(tr("Übernehmen"));
     BU_NO->setText(tr("Verwerfen"));
     SB_GRUND->setText(tr("Einstellungen als Standard übernehmen"));
-    const int level = CB_GLA->currentIndex();
+}
+
+// The smoothing choices are the same in every language; altitude offers only the first seven.
+void TForm30::fillSmoothingList(int entries) {
+    static const char* const kLevels[] = {"   0",    "   3 SEC", "   5 SEC", " 10 SEC", " 15 SEC",
+                                          " 20 SEC", " 30 SEC",  "  1 MIN",  "  2 MIN", "  4 MIN"};
     CB_GLA->clear();
-    CB_GLA->addItems({QStringLiteral("   0"), QStringLiteral("   3 SEC"),
-                      QStringLiteral("   5 SEC"), QStringLiteral(" 10 SEC"),
-                      QStringLiteral(" 15 SEC"), QStringLiteral(" 20 SEC"),
-                      QStringLiteral(" 30 SEC"), QStringLiteral("  1 MIN"),
-                      QStringLiteral("  2 MIN"), QStringLiteral("  4 MIN")});
-    CB_GLA->setCurrentIndex(std::max(0, level));
+    for (int i = 0; i < std::clamp(entries, 1, 10); ++i)
+        CB_GLA->addItem(QString::fromLatin1(kLevels[i]));
 }
 
 void TForm30::changeEvent(QEvent* e) {
@@ -528,7 +530,7 @@ void TForm30::SKClick(int curve_type) {
     refreshButtons();  // a click only opens the panel; the state shows the visibility
     const auto form = model_.OpenCurveSettings(curve_type);
     if (!form) return;
-    panel_type_ = curve_type;
+    panel_form_ = form;
     CB_E->setChecked(form->visible);
     Ein_MAX->setText(QString::fromStdString(form->max_text).trimmed());
     L_Min->setVisible(form->has_min);
@@ -544,9 +546,7 @@ void TForm30::SKClick(int curve_type) {
     E_HL2->setText(QString::fromStdString(form->threshold_text[1]).trimmed());
     L_Gla->setVisible(form->has_smoothing);
     CB_GLA->setVisible(form->has_smoothing);
-    retranslate();
-    while (CB_GLA->count() > form->smoothing_entries && form->smoothing_entries > 0)
-        CB_GLA->removeItem(CB_GLA->count() - 1);
+    fillSmoothingList(form->smoothing_entries > 0 ? form->smoothing_entries : 10);
     CB_GLA->setCurrentIndex(std::clamp(form->smoothing_level, 0, std::max(0, CB_GLA->count() - 1)));
     L_EinMsg->clear();
     P_EIN_SK->adjustSize();
@@ -555,8 +555,7 @@ void TForm30::SKClick(int curve_type) {
 }
 
 CurveSettingsForm TForm30::formFromPanel() const {
-    CurveSettingsForm f;
-    if (auto open = const_cast<TripViewModel&>(model_).OpenCurveSettings(panel_type_)) f = *open;
+    CurveSettingsForm f = panel_form_.value_or(CurveSettingsForm{});
     f.visible = CB_E->isChecked();
     f.max_text = Ein_MAX->text().toStdString();
     f.min_text = Ein_MIN->text().toStdString();

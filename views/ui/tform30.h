@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "app/app_state.h"
 #include "app/ui/command_button.h"
@@ -88,13 +89,14 @@ class TForm30 : public QWidget {
     void refreshButtons();
     void showHelpPage();
     void showNote();
+    void fillSmoothingList(int entries);
     CurveSettingsForm formFromPanel() const;
 
     AppState& app_;
     TripViewModel model_;
     std::string path_;
     QString title_;
-    int panel_type_ = -1;
+    std::optional<CurveSettingsForm> panel_form_;  // as the open settings panel was filled
 };
 
 // Renders the view of a trip file offscreen into a PNG, as `velomatix --render` does.

@@ -313,6 +313,11 @@ class MainWindowTest : public QObject {
         QTest::keyClick(&w, Qt::Key_F5);
         QVERIFY(s.help.shownFile().endsWith(QStringLiteral("HILFE_DE04.md")));
         QVERIFY(w.windowTitle().endsWith(QStringLiteral("[F5 -> Info]")));
+        // a page missing from an installed help folder comes back at the next start
+        const std::string page4 = s.app.trips.paths.help_base + "DE04.md";
+        std::filesystem::remove(page4);
+        InstallHelpPages(s.app.trips.paths);
+        QVERIFY(std::filesystem::exists(page4));
     }
 
     void everyCatalogueTranslatesEveryText() {
